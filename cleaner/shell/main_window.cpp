@@ -1,0 +1,212 @@
+#include "cleaner/shell/main_window.h"
+
+#include "cleaner/shell/command_ids.h"
+#include "cleaner/shell/initialisation.h"
+#include "cleaner/shell/status_texts.h"
+#include "cleaner/store/store_paths.h"
+#include "platform/file_system.h"
+#include "platform/gbk.h"
+#include "platform/ui_font.h"
+#include "platform/window_text.h"
+
+#include <commctrl.h>
+
+namespace zc {
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"ZephonCleanerMain";
+constexpr const char* kAuthorCredit = "Zephon Cleaner 由 Zephon 团队编写";
+constexpr const char* kAboutText = "Zephon CleanerV0.1Beta";
+constexpr DWORD kTextBoxStyle = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+HMENU CreateMainMenu() {
+    // The hidden items ("规则列表", "高级" with "C盘专清理", "设置" with
+    // "软件设置") are never shown, so they are not added at all.
+    HMENU general = CreatePopupMenu();
+    AppendMenuW(general, MF_STRING, ids::kMenuImport, ToWide("加入规则").c_str());
+    AppendMenuW(general, MF_STRING, ids::kMenuDelete, ToWide("删除规则").c_str());
+    AppendMenuW(general, MF_STRING, ids::kMenuExit, ToWide("退出").c_str());
+    HMENU about = CreatePopupMenu();
+    AppendMenuW(about, MF_STRING, ids::kMenuAuthor, ToWide("作者").c_str());
+    AppendMenuW(about, MF_STRING, ids::kMenuAbout, ToWide("关于软件").c_str());
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(general), ToWide("常规").c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(about), ToWide("关于").c_str());
+    return bar;
+}
+
+struct InitialisationJob {
+    HWND window;
+    const CleanerCore* core;
+};
+
+DWORD WINAPI InitialisationWorker(LPVOID argument) {
+    const InitialisationJob job = *static_cast<InitialisationJob*>(argument);
+    delete static_cast<InitialisationJob*>(argument);
+    RunInitialisation(*job.core, [&job](const std::string& text) {
+        // A synchronous message, so the UI thread applies the text while the worker waits.
+        const std::wstring wide = ToWide(text);
+        SendMessageW(GetDlgItem(job.window, ids::kStatusBar), SB_SETTEXTW, 0,
+                     reinterpret_cast<LPARAM>(wide.c_str()));
+    });
+    return 0;
+}
+
+} // namespace
+
+HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+    return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           50, 50, 554, 369, nullptr, CreateMainMenu(), instance,
+                           const_cast<CleanerCore*>(&core));
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        self = new MainWindow(window, *static_cast<const CleanerCore*>(create->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const LRESULT result = self->Handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete self;
+    }
+    return result;
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateControls();
+        OnCreated();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->idFrom == static_cast<UINT_PTR>(ids::kTabs) && header->code == TCN_SELCHANGE) {
+            ShowPage(static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
+        }
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        // Read-only text boxes show black text on white like editable ones.
+        if (GetWindowLongW(reinterpret_cast<HWND>(lParam), GWL_STYLE) & ES_READONLY) {
+            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        }
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_DESTROY:
+        OnDestroy();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::CreateControls() {
+    tabs_ = CreateChild(window_, WC_TABCONTROLW, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 552, 304, ids::kTabs);
+    const char* pageNames[] = {"首页", "应用程序", "清理"};
+    for (int i = 0; i < 3; ++i) {
+        std::wstring name = ToWide(pageNames[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name.data();
+        SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+
+    // Page controls are siblings of the tab control at page coordinates (the
+    // tab control sits at 0,0); controls inside a group box are placed at the
+    // group box's position plus their own.
+    const DWORD text = WS_BORDER | kTextBoxStyle;
+    pages_[0] = {
+        CreateChild(window_, L"STATIC", "刷新仪表盘", 0, 266, 26, 62, 32, -1),
+        CreateChild(window_, L"STATIC", "Zephon Cleaner", 0, 456, 24, 88, 32, -1),
+        CreateChild(window_, L"BUTTON", "公告", BS_GROUPBOX, 8, 24, 248, 120, -1),
+        CreateChild(window_, L"EDIT", "", text, 8 + 3, 24 + 16, 240, 96, ids::kAnnouncement, WS_EX_CLIENTEDGE),
+        CreateChild(window_, L"BUTTON", "更新", BS_GROUPBOX, 8, 139, 248, 120, -1),
+        CreateChild(window_, L"EDIT", "", text, 8 + 3, 139 + 16, 240, 96, ids::kUpdateNote, WS_EX_CLIENTEDGE),
+    };
+    pages_[1] = {
+        CreateChild(window_, WC_LISTVIEWW, "", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | WS_BORDER, 8, 24,
+                    528, 272, ids::kRuleList, WS_EX_CLIENTEDGE),
+    };
+    cleanupLog_ = CreateChild(window_, L"EDIT", "", text, 160, 24, 384, 272, ids::kCleanupLog, WS_EX_CLIENTEDGE);
+    pages_[2] = {
+        cleanupLog_,
+        CreateChild(window_, L"BUTTON", "", BS_GROUPBOX, 3, 27, 152, 272, -1),
+        CreateChild(window_, L"BUTTON", "执行应用清理", BS_PUSHBUTTON, 3 + 5, 27 + 13, 136, 32, ids::kRunCleanup),
+        CreateChild(window_, L"BUTTON", "清屏", BS_PUSHBUTTON, 3 + 7, 27 + 233, 136, 32, ids::kClearLog),
+    };
+    for (HWND box : {GetDlgItem(window_, ids::kAnnouncement), GetDlgItem(window_, ids::kUpdateNote), cleanupLog_}) {
+        SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
+    }
+    SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+    statusBar_ = CreateChild(window_, STATUSCLASSNAMEW, "", WS_VISIBLE, 0, 298, 548, 20, ids::kStatusBar);
+    ApplyChineseFont(window_);
+    ShowPage(0);
+}
+
+void MainWindow::OnCreated() {
+    int width = 999;
+    SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&width));
+    SetStatus(status::kFirst);
+    SetStatus(status::kStarting);
+    CloseHandle(CreateThread(nullptr, 0, InitialisationWorker, new InitialisationJob{window_, &core_}, 0, nullptr));
+}
+
+void MainWindow::OnCommand(int id) {
+    switch (id) {
+    case ids::kMenuExit:
+        DestroyWindow(window_);
+        break;
+    case ids::kMenuAuthor:
+        ShowMessageBox(window_, kAuthorCredit, "Tips");
+        break;
+    case ids::kMenuAbout:
+        ShowMessageBox(window_, kAboutText, "信息：");
+        break;
+    case ids::kClearLog:
+        SetWindowTextW(cleanupLog_, L"");
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::OnDestroy() {
+    SetStatus(status::kClosing);
+    DeleteOneFile(core_.PathOf(paths::kListPositions));
+}
+
+void MainWindow::ShowPage(int page) {
+    for (int i = 0; i < 3; ++i) {
+        for (HWND control : pages_[i]) {
+            ShowWindow(control, i == page ? SW_SHOW : SW_HIDE);
+        }
+    }
+}
+
+void MainWindow::SetStatus(const std::string& text) {
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+} // namespace zc

@@ -1,0 +1,36 @@
+#pragma once
+// The cleaner's main window: three tab pages, the menu bar and the status pane.
+#include "cleaner/store/cleaner_core.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace zc {
+
+class MainWindow {
+public:
+    static HWND Create(HINSTANCE instance, const CleanerCore& core);
+
+private:
+    MainWindow(HWND window, const CleanerCore& core) : window_(window), core_(core) {}
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void OnCreated();
+    void OnCommand(int id);
+    void OnDestroy();
+    void ShowPage(int page);
+    void SetStatus(const std::string& text);
+
+    HWND window_;
+    const CleanerCore& core_;
+    HWND tabs_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HWND cleanupLog_ = nullptr;
+    std::vector<HWND> pages_[3];
+};
+
+} // namespace zc

@@ -1,0 +1,17 @@
+# minizip ships with zlib's sources but not as a MinGW package; scripts/setup.sh
+# unpacks its sources into ZC_MINIZIP_DIR and this builds them as a static library.
+if(NOT EXISTS "${ZC_MINIZIP_DIR}/unzip.c")
+    message(FATAL_ERROR "minizip sources not found in ${ZC_MINIZIP_DIR}; run scripts/setup.sh first")
+endif()
+set(minizip_sources "${ZC_MINIZIP_DIR}/ioapi.c" "${ZC_MINIZIP_DIR}/zip.c" "${ZC_MINIZIP_DIR}/unzip.c")
+if(WIN32)
+    list(APPEND minizip_sources "${ZC_MINIZIP_DIR}/iowin32.c")
+endif()
+add_library(minizip STATIC ${minizip_sources})
+target_include_directories(minizip SYSTEM PUBLIC "${ZC_MINIZIP_DIR}")
+target_compile_definitions(minizip PUBLIC NOCRYPT NOUNCRYPT)
+if(NOT WIN32)
+    target_compile_definitions(minizip PRIVATE USE_FILE32API)
+endif()
+target_compile_options(minizip PRIVATE -w)
+target_link_libraries(minizip PUBLIC ZLIB::ZLIB)
