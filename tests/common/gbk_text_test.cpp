@@ -67,6 +67,8 @@ TEST(GbkTextTest, FindTextStepsOverDoubleByteCharacters) {
         {"abc", "", 3, 3},
         {"abc", "", 4, npos},
         {"abc", "c", 4, npos},
+        {"abc", "c", npos, npos},
+        {"abc", "", npos, npos},
         {"", "a", 0, npos},
     };
     for (const Case& c : cases) {

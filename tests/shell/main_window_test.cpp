@@ -1,0 +1,152 @@
+// The main window created in the test process: layout, menus, status texts
+// and shutdown.
+#include "cleaner/shell/command_ids.h"
+#include "cleaner/shell/main_window.h"
+#include "cleaner/store/store_paths.h"
+#include "platform/file_system.h"
+#include "platform/gbk.h"
+#include "platform/window_text.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace zc {
+namespace {
+
+std::string MenuText(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+    return ToGbk(text);
+}
+
+std::vector<std::string> MenuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        texts.push_back(MenuText(menu, i));
+    }
+    return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        window_ = MainWindow::Create(GetModuleHandleW(nullptr), core_);
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        if (IsWindow(window_)) {
+            DestroyWindow(window_);
+        }
+    }
+    std::string StatusText() const { return GetWindowTextGbk(GetDlgItem(window_, ids::kStatusBar)); }
+    bool WaitForIdle() const {
+        return testing::WaitUntil([this] { return StatusText() == "[系统状态]待命Ing..."; });
+    }
+    RECT ClientRectOf(int id) const {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(window_, id), &rect);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    testing::TempFolder folder_;
+    CleanerCore core_{folder_.Path()};
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindowTest, FirstStartCreatesTheLayoutAndEndsIdle) {
+    ASSERT_TRUE(WaitForIdle()) << StatusText();
+    for (const char* directory : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program", "Rules\\System",
+                                  "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
+        EXPECT_TRUE(IsDirectory(folder_ / directory)) << directory;
+    }
+}
+
+TEST_F(MainWindowTest, ShowsOnlyTheVisibleMenuItems) {
+    HMENU bar = GetMenu(window_);
+    EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"常规", "关于"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"加入规则", "删除规则", "退出"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 1)), (std::vector<std::string>{"作者", "关于软件"}));
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 0), static_cast<UINT>(ids::kMenuImport));
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 1), 1), static_cast<UINT>(ids::kMenuAbout));
+}
+
+TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutSays) {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    EXPECT_EQ(GetWindowTextGbk(window_), "Zephon Cleaner");
+    EXPECT_EQ(outer.left, 50);
+    EXPECT_EQ(outer.top, 50);
+    EXPECT_EQ(outer.right - outer.left, 554);
+    EXPECT_EQ(outer.bottom - outer.top, 369);
+
+    const struct {
+        int id;
+        int x, y, width, height;
+        const char* text;
+    } controls[] = {
+        {ids::kTabs, 0, 0, 552, 304, ""},
+        {ids::kAnnouncement, 11, 40, 240, 96, ""},
+        {ids::kUpdateNote, 11, 155, 240, 96, ""},
+        {ids::kRuleList, 8, 24, 528, 272, ""},
+        {ids::kCleanupLog, 160, 24, 384, 272, ""},
+        {ids::kRunCleanup, 8, 40, 136, 32, "执行应用清理"},
+        {ids::kClearLog, 10, 260, 136, 32, "清屏"},
+    };
+    for (const auto& c : controls) {
+        const RECT rect = ClientRectOf(c.id);
+        EXPECT_EQ(rect.left, c.x) << c.id;
+        EXPECT_EQ(rect.top, c.y) << c.id;
+        EXPECT_EQ(rect.right - rect.left, c.width) << c.id;
+        EXPECT_EQ(rect.bottom - rect.top, c.height) << c.id;
+        EXPECT_EQ(GetWindowTextGbk(GetDlgItem(window_, c.id)), c.text) << c.id;
+    }
+    HWND tabs = GetDlgItem(window_, ids::kTabs);
+    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+    const char* pages[] = {"首页", "应用程序", "清理"};
+    for (int i = 0; i < 3; ++i) {
+        wchar_t name[32] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name;
+        item.cchTextMax = 32;
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(ToGbk(name), pages[i]);
+    }
+    for (int id : {ids::kAnnouncement, ids::kUpdateNote, ids::kCleanupLog}) {
+        const LONG style = GetWindowLongW(GetDlgItem(window_, id), GWL_STYLE);
+        EXPECT_TRUE(style & ES_MULTILINE) << id;
+        EXPECT_TRUE(style & ES_READONLY) << id;
+        EXPECT_TRUE(style & WS_VSCROLL) << id;
+    }
+}
+
+TEST_F(MainWindowTest, ClearButtonEmptiesTheCleanupPane) {
+    HWND log = GetDlgItem(window_, ids::kCleanupLog);
+    SetWindowTextGbk(log, "[INFO][A]line\r\n[ERROR]执行规则  A\r\n");
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ids::kClearLog, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window_, ids::kClearLog)));
+    EXPECT_EQ(GetWindowTextGbk(log), "");
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ids::kClearLog, BN_CLICKED), 0);
+    EXPECT_EQ(GetWindowTextGbk(log), "");
+}
+
+TEST_F(MainWindowTest, ExitDestroysTheWindowAndRemovesTheListPositions) {
+    ASSERT_TRUE(WaitForIdle());
+    WriteFileBytes(core_.PathOf(paths::kListPositions), "[RUNI]\r\n0=A\r\n");
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ids::kMenuExit, 0), 0);
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_FALSE(FileExists(core_.PathOf(paths::kListPositions)));
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+} // namespace
+} // namespace zc

@@ -1,0 +1,104 @@
+#include "tests/support/window_driver.h"
+
+#include "platform/gbk.h"
+
+namespace zc::testing {
+
+std::string WindowsPathOfUnixPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (check()) {
+            return true;
+        }
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+}
+
+std::string TextOf(HWND window) {
+    wchar_t buffer[4096] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                             &copied)) {
+        return "<no answer>";
+    }
+    return ToGbk(std::wstring(buffer, copied));
+}
+
+namespace {
+struct WindowQuery {
+    DWORD processId;
+    const std::wstring* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
+    auto* query = reinterpret_cast<WindowQuery*>(argument);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    if (owner == query->processId && IsWindowVisible(window) && *query->className == className) {
+        query->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND FindTopWindow(DWORD processId, const std::wstring& className) {
+    WindowQuery query{processId, &className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+RunningProgram::RunningProgram(const std::string& exePath, const std::string& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring commandLine = L"\"" + ToWide(exePath) + L"\"";
+    if (!CreateProcessW(ToWide(exePath).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        ToWide(folder).c_str(), &startup, &process_)) {
+        process_ = PROCESS_INFORMATION{};
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_.hProcess != nullptr) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
+HWND RunningProgram::WaitForWindow(const std::wstring& className, DWORD timeoutMs) const {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindTopWindow(process_.dwProcessId, className)) != nullptr; }, timeoutMs);
+    return window;
+}
+
+bool RunningProgram::CloseAndWait(HWND window, DWORD timeoutMs) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+} // namespace zc::testing
