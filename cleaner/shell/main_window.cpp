@@ -4,12 +4,16 @@
 #include "cleaner/shell/initialisation.h"
 #include "cleaner/shell/status_texts.h"
 #include "cleaner/store/store_paths.h"
+#include "cleaner/util/timed_message_box.h"
 #include "platform/file_system.h"
 #include "platform/gbk.h"
 #include "platform/ui_font.h"
 #include "platform/window_text.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstring>
 
 namespace zc {
 namespace {
@@ -180,10 +184,10 @@ void MainWindow::OnCommand(int id) {
         DestroyWindow(window_);
         break;
     case ids::kMenuAuthor:
-        ShowMessageBox(window_, kAuthorCredit, "Tips");
+        ShowMessage(kAuthorCredit, "Tips");
         break;
     case ids::kMenuAbout:
-        ShowMessageBox(window_, kAboutText, "信息：");
+        ShowMessage(kAboutText, "信息：");
         break;
     case ids::kClearLog:
         SetWindowTextW(cleanupLog_, L"");
@@ -206,8 +210,57 @@ void MainWindow::ShowPage(int page) {
     }
 }
 
+void MainWindow::ShowMessage(const std::string& text, const std::string& caption) {
+    ShowMessageBox(window_, text, caption, MB_OK);
+}
+
+void MainWindow::ShowTimedMessage(const std::string& text, const std::string& caption) {
+    TimedMessageBox(text, 0, caption);
+}
+
 void MainWindow::SetStatus(const std::string& text) {
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+void MainWindow::AppendCleanupLog(const std::string& text) {
+    const int end = GetWindowTextLengthW(cleanupLog_);
+    SendMessageW(cleanupLog_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(cleanupLog_, EM_SCROLLCARET, 0, 0);
+    SendMessageW(cleanupLog_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+void MainWindow::CopyToClipboard(const std::string& text) {
+    if (!OpenClipboard(window_)) {
+        return;
+    }
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+        if (void* bytes = GlobalLock(memory)) {
+            std::memcpy(bytes, text.c_str(), text.size() + 1);
+            GlobalUnlock(memory);
+            if (SetClipboardData(CF_TEXT, memory) == nullptr) {
+                GlobalFree(memory);
+            }
+        } else {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+std::string MainWindow::ChooseOpenFile() {
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = window_;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) {
+        return "";
+    }
+    path.resize(wcslen(path.c_str()));
+    return ToGbk(path);
 }
 
 } // namespace zc

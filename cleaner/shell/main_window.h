@@ -1,6 +1,7 @@
 #pragma once
 // The cleaner's main window: three tab pages, the menu bar and the status pane.
 #include "cleaner/store/cleaner_core.h"
+#include "cleaner/util/user_interface.h"
 
 #include <windows.h>
 
@@ -9,9 +10,16 @@
 
 namespace zc {
 
-class MainWindow {
+class MainWindow : public UserInterface {
 public:
     static HWND Create(HINSTANCE instance, const CleanerCore& core);
+
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowTimedMessage(const std::string& text, const std::string& caption) override;
+    void SetStatus(const std::string& text) override;
+    void AppendCleanupLog(const std::string& text) override;
+    void CopyToClipboard(const std::string& text) override;
+    std::string ChooseOpenFile() override;
 
 private:
     MainWindow(HWND window, const CleanerCore& core) : window_(window), core_(core) {}
@@ -23,7 +31,6 @@ private:
     void OnCommand(int id);
     void OnDestroy();
     void ShowPage(int page);
-    void SetStatus(const std::string& text);
 
     HWND window_;
     const CleanerCore& core_;
