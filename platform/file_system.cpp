@@ -102,4 +102,31 @@ bool CopyOneFile(const std::string& from, const std::string& to) {
     return CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), FALSE) != 0;
 }
 
+std::vector<DirectoryEntry> ListDirectory(const std::string& folder) {
+    std::vector<DirectoryEntry> entries;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(ToWide(folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return entries;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        DirectoryEntry entry;
+        entry.name = ToGbk(name);
+        entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        entries.push_back(entry);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+bool RemoveLink(const std::string& path) {
+    const std::wstring wide = ToWide(path);
+    return RemoveDirectoryW(wide.c_str()) != 0 || DeleteFileW(wide.c_str()) != 0;
+}
+
 } // namespace zc

@@ -2,6 +2,7 @@
 // File and directory operations on GBK paths. Failures are quiet: a missing
 // file reads as empty bytes, and the bool results say whether a change happened.
 #include <string>
+#include <vector>
 
 namespace zc {
 
@@ -16,5 +17,17 @@ bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool DeleteOneFile(const std::string& path);
 bool CopyOneFile(const std::string& from, const std::string& to);
+
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory = false;
+    // A junction, symbolic link or mount point: never to be entered.
+    bool isLink = false;
+};
+
+// The entries of a folder except "." and "..", in the order Windows lists them.
+std::vector<DirectoryEntry> ListDirectory(const std::string& folder);
+// Removes a directory link itself, leaving its target alone.
+bool RemoveLink(const std::string& path);
 
 } // namespace zc

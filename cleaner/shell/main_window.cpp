@@ -1,6 +1,7 @@
 #include "cleaner/shell/main_window.h"
 
 #include "cleaner/shell/command_ids.h"
+#include "cleaner/shell/delete_rule_window.h"
 #include "cleaner/shell/initialisation.h"
 #include "cleaner/shell/status_texts.h"
 #include "cleaner/store/store_paths.h"
@@ -100,13 +101,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
-    case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->idFrom == static_cast<UINT_PTR>(ids::kTabs) && header->code == TCN_SELCHANGE) {
-            ShowPage(static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
-        }
+    case WM_NOTIFY:
+        OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return 0;
-    }
     case WM_CTLCOLORSTATIC:
         // Read-only text boxes show black text on white like editable ones.
         if (GetWindowLongW(reinterpret_cast<HWND>(lParam), GWL_STYLE) & ES_READONLY) {
@@ -150,9 +147,10 @@ void MainWindow::CreateControls() {
         CreateChild(window_, L"EDIT", "", text, 8 + 3, 139 + 16, 240, 96, ids::kUpdateNote, WS_EX_CLIENTEDGE),
     };
     pages_[1] = {
-        CreateChild(window_, WC_LISTVIEWW, "", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | WS_BORDER, 8, 24,
+        CreateChild(window_, WC_LISTVIEWW, "", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | WS_TABSTOP, 8, 24,
                     528, 272, ids::kRuleList, WS_EX_CLIENTEDGE),
     };
+    ruleList_.Attach(pages_[1][0]);
     cleanupLog_ = CreateChild(window_, L"EDIT", "", text, 160, 24, 384, 272, ids::kCleanupLog, WS_EX_CLIENTEDGE);
     pages_[2] = {
         cleanupLog_,
@@ -180,6 +178,9 @@ void MainWindow::OnCreated() {
 
 void MainWindow::OnCommand(int id) {
     switch (id) {
+    case ids::kMenuDelete:
+        ShowDeleteRuleWindow(window_, core_, *this);
+        break;
     case ids::kMenuExit:
         DestroyWindow(window_);
         break;
@@ -194,6 +195,20 @@ void MainWindow::OnCommand(int id) {
         break;
     default:
         break;
+    }
+}
+
+void MainWindow::OnNotify(const NMHDR* header) {
+    if (header->hwndFrom == tabs_) {
+        const int page = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
+        if (header->code == TCN_SELCHANGE) {
+            ShowPage(page);
+        } else if (header->code == NM_CLICK && page == 1) {
+            // Every click on the tab strip while "应用程序" is current rebuilds the list.
+            RefreshRuleList(core_, *this, ruleList_);
+        }
+    } else if (ruleList_.IsUserCheckChange(header)) {
+        StoreRuleSwitches(core_, ruleList_);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The cleaner's main window: three tab pages, the menu bar and the status pane.
+#include "cleaner/shell/rule_list_view.h"
 #include "cleaner/store/cleaner_core.h"
 #include "cleaner/util/user_interface.h"
 
@@ -29,6 +30,7 @@ private:
     void CreateControls();
     void OnCreated();
     void OnCommand(int id);
+    void OnNotify(const NMHDR* header);
     void OnDestroy();
     void ShowPage(int page);
 
@@ -37,6 +39,7 @@ private:
     HWND tabs_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND cleanupLog_ = nullptr;
+    RuleListView ruleList_;
     std::vector<HWND> pages_[3];
 };
 
