@@ -2,7 +2,9 @@
 // and shutdown.
 #include "cleaner/shell/command_ids.h"
 #include "cleaner/shell/main_window.h"
+#include "cleaner/store/registration_list.h"
 #include "cleaner/store/store_paths.h"
+#include "platform/profile.h"
 #include "platform/file_system.h"
 #include "platform/gbk.h"
 #include "platform/window_text.h"
@@ -146,6 +148,77 @@ TEST_F(MainWindowTest, ExitDestroysTheWindowAndRemovesTheListPositions) {
     EXPECT_FALSE(FileExists(core_.PathOf(paths::kListPositions)));
     MSG message;
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+class RuleListPageTest : public MainWindowTest {
+protected:
+    void Register(const std::string& name, const std::string& author) {
+        AppendRegistration(core_, paths::kConfigList, name);
+        WriteIniValue(core_.PathOf(paths::kRules), name, "Type", "Program");
+        CreateOneDirectory(folder_ / "Rules\\Program\\" + name);
+        WriteFileBytes(folder_ / "Rules\\Program\\" + name + "\\Member.zcc",
+                       "[Basic]\r\nName=" + name + "\r\nAuthor=" + author + "\r\nVersion=1\r\nProgramName=P\r\n");
+    }
+    // What a click on a tab of the strip makes the tab control tell its parent.
+    void ClickTab(int page) {
+        HWND tabs = GetDlgItem(window_, ids::kTabs);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+        for (UINT code : {static_cast<UINT>(TCN_SELCHANGE), static_cast<UINT>(NM_CLICK)}) {
+            NMHDR header{tabs, static_cast<UINT_PTR>(ids::kTabs), code};
+            SendMessageW(window_, WM_NOTIFY, ids::kTabs, reinterpret_cast<LPARAM>(&header));
+        }
+    }
+    HWND List() const { return GetDlgItem(window_, ids::kRuleList); }
+    std::string ItemText(int item) const {
+        wchar_t text[256] = {};
+        LVITEMW query{};
+        query.iSubItem = 0;
+        query.pszText = text;
+        query.cchTextMax = 256;
+        SendMessageW(List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&query));
+        return ToGbk(text);
+    }
+    std::string Switch(const std::string& name) const {
+        return ReadIniValue(core_.PathOf(paths::kSum), "ProgramStatus", name);
+    }
+};
+
+TEST_F(RuleListPageTest, ClickingThePageListsRulesAndAKeyboardCheckIsStored) {
+    ASSERT_TRUE(WaitForIdle());
+    Register("A", "甲");
+    Register("B", "乙");
+    ClickTab(1);
+    ASSERT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(ItemText(0), "[甲][1]A 适用于：P");
+    EXPECT_EQ(ItemText(1), "[乙][1]B 适用于：P");
+    EXPECT_EQ(StatusText(), "[系统状态]初始化完毕...");
+    EXPECT_EQ(Switch("A"), ""); // marks set by the program store nothing
+
+    // The user selects the second rule and presses the space bar.
+    SetFocus(List());
+    LVITEMW select{};
+    select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));
+    SendMessageW(List(), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(List(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(Switch("B"), "True");
+    EXPECT_EQ(Switch("A"), "False");
+}
+
+TEST_F(RuleListPageTest, TabClicksOntoOtherPagesChangeNothing) {
+    ASSERT_TRUE(WaitForIdle());
+    Register("A", "甲");
+    for (int page : {0, 2}) {
+        ClickTab(page);
+        EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 0);
+        EXPECT_FALSE(FileExists(core_.PathOf(paths::kListPositions)));
+    }
+    ClickTab(1);
+    EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 1);
+    CancelRegistration(core_, "A");
+    ClickTab(1); // a click on the page already shown refreshes as well
+    EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 0);
 }
 
 } // namespace
