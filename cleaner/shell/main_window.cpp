@@ -1,5 +1,7 @@
 #include "cleaner/shell/main_window.h"
 
+#include "cleaner/packages/import_package.h"
+#include "cleaner/packages/load_password_window.h"
 #include "cleaner/shell/command_ids.h"
 #include "cleaner/shell/initialisation.h"
 #include "cleaner/shell/status_texts.h"
@@ -180,6 +182,9 @@ void MainWindow::OnCreated() {
 
 void MainWindow::OnCommand(int id) {
     switch (id) {
+    case ids::kMenuImport:
+        ImportPackage(core_, *this);
+        break;
     case ids::kMenuExit:
         DestroyWindow(window_);
         break;
@@ -261,6 +266,10 @@ std::string MainWindow::ChooseOpenFile() {
     }
     path.resize(wcslen(path.c_str()));
     return ToGbk(path);
+}
+
+void MainWindow::ShowLoadPasswordWindow() {
+    RunLoadPasswordWindow(window_, core_);
 }
 
 } // namespace zc
