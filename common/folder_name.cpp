@@ -3,55 +3,58 @@
 #include "common/gbk_text.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace zc {
 namespace {
 
-bool IsForbiddenByte(unsigned char c) {
-    switch (c) {
-    case '<': case '>': case ':': case '"': case '/': case '\\': case '|': case '?': case '*':
-        return true;
-    default:
-        return c < 0x20 || c == 0x7f;
-    }
+bool IsForbiddenSingleByte(unsigned char c) {
+    return c < 0x20 || c == 0x7F || std::strchr("<>:\"/\\|?*", c) != nullptr;
 }
 
-bool IsReservedDeviceName(const std::string& name) {
-    std::string stem = name.substr(0, name.find('.'));
-    while (!stem.empty() && stem.back() == ' ') {
-        stem.pop_back();
-    }
-    for (char& c : stem) {
+std::string UpperAscii(std::string text) {
+    for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" || stem == "CONOUT$") {
-        return true;
+    return text;
+}
+
+// Windows maps a device name to the device whatever extension follows it and
+// ignores blanks before the extension.
+bool IsReservedDeviceName(const std::string& name) {
+    std::string base = UpperAscii(name.substr(0, name.find('.')));
+    base.erase(base.find_last_not_of(' ') + 1);
+    static const char* const kFixed[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* fixed : kFixed) {
+        if (base == fixed) {
+            return true;
+        }
     }
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-           stem[3] >= '0' && stem[3] <= '9';
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
 }
 
 } // namespace
 
 bool IsUsableFolderName(const std::string& name) {
-    if (name.empty() || name.back() == ' ' || name.back() == '.' || IsReservedDeviceName(name)) {
+    if (name.empty() || name == "." || name == ".." || name.back() == ' ' || name.back() == '.') {
         return false;
     }
-    for (size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
         if (IsGbkLeadByte(c)) {
-            if (i + 1 == name.size()) {
-                return false; // a lead byte without its second byte
-            }
-            ++i; // the second byte of a double-byte character may be any byte but zero
-            if (name[i] == '\0') {
+            // The trail byte belongs to the character, even when it looks like '\' or '|'; a
+            // byte outside the trail range would be read as a character of its own.
+            const unsigned char trail = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
+            if (trail < 0x40 || trail == 0x7F || trail == 0xFF) {
                 return false;
             }
-        } else if (IsForbiddenByte(c)) {
+            ++i;
+        } else if (IsForbiddenSingleByte(c)) {
             return false;
         }
     }
-    return true;
+    return !IsReservedDeviceName(name);
 }
 
 } // namespace zc

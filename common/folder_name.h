@@ -1,12 +1,15 @@
 #pragma once
+// Names taken from outside (rule packages) that become file or folder names.
 #include <string>
 
 namespace zc {
 
-// True when the GBK text can name exactly one folder inside another: not
-// empty, not "." or "..", no path separator, drive colon or other character
-// Windows forbids in file names, no control character, no reserved device
-// name (CON, NUL, COM1, ... also with an extension), no trailing blank or dot.
+// True when the GBK text can be used as one file or folder name inside a
+// given folder on Windows and cannot reach beyond it: not empty, not "." or
+// "..", no path separator or drive colon, none of the characters Windows
+// forbids in names (control characters and <>:"/\|?*), no reserved device
+// name (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1-9, LPT1-9, also with an
+// extension), no trailing blank or dot, and no cut-off double-byte character.
 bool IsUsableFolderName(const std::string& name);
 
 } // namespace zc

@@ -129,4 +129,27 @@ bool RemoveLink(const std::string& path) {
     return RemoveDirectoryW(wide.c_str()) != 0 || DeleteFileW(wide.c_str()) != 0;
 }
 
+void RemoveFolderTree(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return;
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        RemoveLink(path);
+        return;
+    }
+    for (const DirectoryEntry& entry : ListDirectory(path)) {
+        const std::string full = path + "\\" + entry.name;
+        if (entry.isLink) {
+            RemoveLink(full);
+        } else if (entry.isDirectory) {
+            RemoveFolderTree(full);
+        } else {
+            SetFileAttributesW(ToWide(full).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteOneFile(full);
+        }
+    }
+    RemoveEmptyDirectory(path);
+}
+
 } // namespace zc

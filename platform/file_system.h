@@ -17,6 +17,9 @@ bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool DeleteOneFile(const std::string& path);
 bool CopyOneFile(const std::string& from, const std::string& to);
+// Removes the folder with everything in it. A link inside it is removed as a
+// link: what it points to is left alone.
+void RemoveFolderTree(const std::string& path);
 
 struct DirectoryEntry {
     std::string name;

@@ -1,5 +1,7 @@
 #include "cleaner/shell/main_window.h"
 
+#include "cleaner/packages/import_package.h"
+#include "cleaner/packages/load_password_window.h"
 #include "cleaner/shell/command_ids.h"
 #include "cleaner/shell/delete_rule_window.h"
 #include "cleaner/shell/initialisation.h"
@@ -181,6 +183,9 @@ void MainWindow::OnCommand(int id) {
     case ids::kMenuDelete:
         ShowDeleteRuleWindow(window_, core_, *this);
         break;
+    case ids::kMenuImport:
+        ImportPackage(core_, *this);
+        break;
     case ids::kMenuExit:
         DestroyWindow(window_);
         break;
@@ -276,6 +281,10 @@ std::string MainWindow::ChooseOpenFile() {
     }
     path.resize(wcslen(path.c_str()));
     return ToGbk(path);
+}
+
+void MainWindow::ShowLoadPasswordWindow() {
+    RunLoadPasswordWindow(window_, core_);
 }
 
 } // namespace zc

@@ -21,6 +21,7 @@ public:
     void AppendCleanupLog(const std::string& text) override;
     void CopyToClipboard(const std::string& text) override;
     std::string ChooseOpenFile() override;
+    void ShowLoadPasswordWindow() override;
 
 private:
     MainWindow(HWND window, const CleanerCore& core) : window_(window), core_(core) {}

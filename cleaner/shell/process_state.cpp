@@ -5,7 +5,6 @@
 namespace zc {
 namespace {
 std::unique_ptr<CleanerCore> g_core;
-std::string g_loadPassVerified;
 } // namespace
 
 void CreateProcessState(const std::string& programDirectory) {
@@ -17,16 +16,12 @@ void ReleaseProcessState() {
         g_core->Destroy();
         g_core.reset();
     }
-    g_loadPassVerified.clear();
-    g_loadPassVerified.shrink_to_fit();
+    LoadPassVerified().clear();
+    LoadPassVerified().shrink_to_fit();
 }
 
 CleanerCore& Core() {
     return *g_core;
-}
-
-std::string& LoadPassVerified() {
-    return g_loadPassVerified;
 }
 
 } // namespace zc

@@ -21,6 +21,8 @@ public:
     virtual void CopyToClipboard(const std::string& text) = 0;
     // The open-file dialog; the chosen full path, or "" when cancelled.
     virtual std::string ChooseOpenFile() = 0;
+    // The load-password window, shown modally; returns when it closes.
+    virtual void ShowLoadPasswordWindow() = 0;
 };
 
 } // namespace zc

@@ -2,40 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace zc {
 namespace {
 
-TEST(IsUsableFolderName, AcceptsOrdinaryNamesAndRefusesEverythingThatLeavesOneFolder) {
-    const struct {
-        std::string name;
-        bool usable;
-    } cases[] = {
-        {"Chrome", true},
-        {"QQ Cache v2", true},
-        {"\xb9\xe6\xd4\xf2", true},     // a Chinese name
-        {"\x81\x5c", true},             // second byte 0x5C is not a backslash here
-        {"a.b", true},
-        {"CONSOLE", true},
-        {"COM", true},
-        {"", false},
-        {".", false},
-        {"..", false},
-        {"a\\b", false},
-        {"a/b", false},
-        {"..\\..\\Windows", false},
-        {"C:", false},
-        {"C:\\x", false},
-        {"a<b", false}, {"a>b", false}, {"a\"b", false}, {"a|b", false}, {"a?b", false}, {"a*b", false},
-        {"tab\there", false},
-        {"name ", false},
-        {"name.", false},
-        {"CON", false}, {"con", false}, {"Nul.txt", false}, {"COM1", false}, {"lpt9.log", false}, {"AUX ", false},
-        {"\xb9", false},                // a lone lead byte
+TEST(FolderNameTest, RefusesNamesThatAreNotOneUsableName) {
+    const char* const kRefused[] = {
+        "",        ".",   "..",       "a/b",  "a\\b",     "\\a",   "C:",     "C:a",         "a<b",     "a>b",
+        "a\"b",    "a|b", "a?b",      "a*b",  "a\tb",     "a\x7f", "CON",    "con",         "Con.txt", "PRN",
+        "AUX.x.y", "NUL", "NUL .txt", "COM1", "com9.log", "LPT1",  "CONIN$", "conout$.txt", "a ",      "a.",
+        "a. ",     "...", "\xb9", // a cut-off double-byte character
+        "\xb9/",                  // a trail byte outside the trail range
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsUsableFolderName(c.name), c.usable) << c.name;
+    for (const char* name : kRefused) {
+        EXPECT_FALSE(IsUsableFolderName(name)) << name;
+    }
+}
+
+TEST(FolderNameTest, AcceptsOrdinaryNames) {
+    const char* const kAccepted[] = {
+        "Program",          "Chrome",   "a b", ".hidden", "a.b.c", "CONSOLE", "COM0", "COM10", "LPT",
+        "NULL.txt",         "x..y",
+        "\xb9\xe6\xd4\xf2",             // a GBK word
+        "\xb1\x5c",         "\x81\x7c", // double-byte characters whose trail byte is '\' or '|'
+    };
+    for (const char* name : kAccepted) {
+        EXPECT_TRUE(IsUsableFolderName(name)) << name;
     }
 }
 

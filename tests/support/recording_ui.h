@@ -2,16 +2,15 @@
 // A stand-in for the main window that records what the handlers show.
 #include "cleaner/util/user_interface.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zc::testing {
 
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    bool operator==(const ShownMessage& other) const { return text == other.text && caption == other.caption; }
-};
+using ShownMessage = std::pair<std::string, std::string>; // text, caption
+using Messages = std::vector<ShownMessage>;
 
 class RecordingUserInterface : public UserInterface {
 public:
@@ -25,6 +24,12 @@ public:
     void AppendCleanupLog(const std::string& text) override { cleanupLog += text; }
     void CopyToClipboard(const std::string& text) override { clipboard.push_back(text); }
     std::string ChooseOpenFile() override { return chosenFile; }
+    void ShowLoadPasswordWindow() override {
+        ++passwordWindows;
+        if (onPasswordWindow) {
+            onPasswordWindow();
+        }
+    }
 
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> timedMessages;
@@ -32,6 +37,9 @@ public:
     std::string cleanupLog;
     std::vector<std::string> clipboard;
     std::string chosenFile; // what the file dialog answers; empty: cancelled
+    int passwordWindows = 0;
+    // Runs in place of the modal load-password window, as the user would.
+    std::function<void()> onPasswordWindow;
 };
 
 } // namespace zc::testing
