@@ -33,7 +33,8 @@ LRESULT CALLBACK DecimalBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPA
 } // namespace
 
 bool IsDecimalBoxKey(wchar_t character) {
-    return character < L' ' || character == L'-' || character == L'.' || (character >= L'0' && character <= L'9');
+    return character < L' ' || character == L'-' || character == L'.' ||
+           (character >= L'0' && character <= L'9');
 }
 
 std::string ShortDecimalText(const std::string& text) {

@@ -27,8 +27,8 @@ const char* const kMemberNames[] = {"Check.zcc", "Edit.zcc", "Main.zcc", "Member
 // A folder that did not exist before; empty when none could be created.
 std::string CreateFreshFolder(const std::string& parent, const std::string& stem) {
     for (unsigned attempt = 0; attempt < 1000; ++attempt) {
-        const std::string candidate = parent + "\\" + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                      std::to_string(attempt);
+        const std::string candidate = parent + "\\" + stem + "-" + std::to_string(GetCurrentProcessId()) +
+                                      "-" + std::to_string(attempt);
         if (CreateOneDirectory(candidate)) {
             return candidate;
         }
@@ -64,8 +64,9 @@ bool WriteMemberFiles(const RuleFields& rule, const std::string& folder) {
     if (!rule.encryptionId.empty()) {
         main = SealBytes(rule.script, rule.encryptionId);
     }
-    return ReadIniValue(member, "Basic", "Type") == "Program" && WriteFileBytes(folder + "\\Main.zcc", main) &&
-           WriteFileBytes(folder + "\\Edit.zcc", edit) && WriteFileBytes(folder + "\\Check.zcc", "True");
+    return ReadIniValue(member, "Basic", "Type") == "Program" &&
+           WriteFileBytes(folder + "\\Main.zcc", main) && WriteFileBytes(folder + "\\Edit.zcc", edit) &&
+           WriteFileBytes(folder + "\\Check.zcc", "True");
 }
 
 // The archive of the members written into a fresh working folder; the folder
@@ -93,7 +94,8 @@ std::string BuildMemberArchive(const RuleFields& rule, const std::string& workPa
 bool ReplaceFileBytes(const std::string& target, const std::string& bytes) {
     std::string partial;
     for (unsigned attempt = 0; partial.empty() || FileExists(partial); ++attempt) {
-        partial = target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) + ".part";
+        partial =
+            target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) + ".part";
     }
     if (WriteFileBytes(partial, bytes) &&
         MoveFileExW(ToWide(partial).c_str(), ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING) != 0) {

@@ -6,7 +6,7 @@
 namespace zc {
 
 class MakerMessages {
-public:
+  public:
     virtual ~MakerMessages() = default;
     // A message box with one OK button; returns when the user closes it.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;

@@ -33,7 +33,8 @@ struct LabelledBox {
 
 } // namespace
 
-HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory, const std::string& workParent) {
+HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory,
+                         const std::string& workParent) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = Procedure;
@@ -45,14 +46,15 @@ HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory
     RegisterClassExW(&windowClass);
     CreationPlaces places{programDirectory, workParent};
     return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner Rules Maker",
-                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 694, 445, nullptr,
-                           nullptr, instance, &places);
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 694, 445,
+                           nullptr, nullptr, instance, &places);
 }
 
 LRESULT CALLBACK MakerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<MakerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        const auto* places = static_cast<CreationPlaces*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        const auto* places =
+            static_cast<CreationPlaces*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self = new MakerWindow(window, places->programDirectory, places->workParent);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -102,7 +104,8 @@ LRESULT MakerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MakerWindow::CreateControls() {
-    tabs_ = CreateChild(window_, WC_TABCONTROLW, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 688, 416, maker_ids::kTabs);
+    tabs_ = CreateChild(window_, WC_TABCONTROLW, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 688, 416,
+                        maker_ids::kTabs);
     const char* pageNames[] = {"应用程序", "教程"};
     for (int i = 0; i < 2; ++i) {
         std::wstring name = ToWide(pageNames[i]);
@@ -121,8 +124,8 @@ void MakerWindow::CreateControls() {
         for (const LabelledBox& box : boxes) {
             rule.push_back(CreateChild(window_, L"STATIC", box.label, kLabelStyle, x + box.labelX, y + box.y,
                                        box.boxX - box.labelX, 24, -1));
-            rule.push_back(CreateChild(window_, L"EDIT", "", kBoxStyle, x + box.boxX, y + box.y, 112, 24, box.id,
-                                       WS_EX_CLIENTEDGE));
+            rule.push_back(CreateChild(window_, L"EDIT", "", kBoxStyle, x + box.boxX, y + box.y, 112, 24,
+                                       box.id, WS_EX_CLIENTEDGE));
         }
     };
     addGroup("基本信息", 8, 24, 184, 168,
@@ -130,23 +133,26 @@ void MakerWindow::CreateControls() {
               {"作者名称:", 8, 63, 40, maker_ids::kAuthor},
               {"版本编号:", 8, 63, 72, maker_ids::kVersion},
               {"特定版本:", 8, 63, 104, maker_ids::kSpecVer}});
-    rule.push_back(CreateChild(window_, L"STATIC", "特定版本是针对特定ZC引擎而定", SS_LEFT, 8 + 8, 24 + 134, 168, 24, -1));
+    rule.push_back(CreateChild(window_, L"STATIC", "特定版本是针对特定ZC引擎而定", SS_LEFT, 8 + 8, 24 + 134,
+                               168, 24, -1));
     addGroup("应用程序", 8, 200, 184, 208,
              {{"应用程序:", 8, 63, 17, maker_ids::kProgramName},
               {"主进程名:", 8, 63, 40, maker_ids::kProcessName},
               {"加密编号:", 8, 63, 64, maker_ids::kEncryptionId},
               {"混淆编号:", 9, 64, 88, maker_ids::kObfuscationId}});
-    rule.push_back(CreateChild(window_, L"STATIC",
-                               "若加密编号为空，则打开对应规则不需要经过认证，若填写加密编号，则规则会加密以阻止登入，"
-                               "但是ZC程序可以识别。若填写混淆编号，则规则不能被ZC导入，需要填写对应的混淆编号",
-                               SS_LEFT, 8 + 8, 200 + 120, 168, 88, -1));
+    rule.push_back(
+        CreateChild(window_, L"STATIC",
+                    "若加密编号为空，则打开对应规则不需要经过认证，若填写加密编号，则规则会加密以阻止登入，"
+                    "但是ZC程序可以识别。若填写混淆编号，则规则不能被ZC导入，需要填写对应的混淆编号",
+                    SS_LEFT, 8 + 8, 200 + 120, 168, 88, -1));
     addGroup("规则编写", 200, 24, 480, 336, {});
     rule.push_back(CreateChild(window_, L"EDIT", "",
-                               WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 200 + 8,
-                               24 + 16, 456, 304, maker_ids::kScript, WS_EX_CLIENTEDGE));
-    rule.push_back(CreateChild(window_, L"STATIC", "除应用程序需要填写外，其余均可空", SS_LEFT, 359, 379, 210, 24, -1));
+                               WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                               200 + 8, 24 + 16, 456, 304, maker_ids::kScript, WS_EX_CLIENTEDGE));
     rule.push_back(
-        CreateChild(window_, L"BUTTON", "导出", WS_TABSTOP | BS_PUSHBUTTON, 558, 375, 120, 32, maker_ids::kExport));
+        CreateChild(window_, L"STATIC", "除应用程序需要填写外，其余均可空", SS_LEFT, 359, 379, 210, 24, -1));
+    rule.push_back(CreateChild(window_, L"BUTTON", "导出", WS_TABSTOP | BS_PUSHBUTTON, 558, 375, 120, 32,
+                               maker_ids::kExport));
 
     pages_[1] = {CreateChild(window_, L"EDIT", kTutorialText, ES_MULTILINE | ES_READONLY, 8, 24, 672, 384,
                              maker_ids::kTutorial, WS_EX_CLIENTEDGE)};

@@ -11,16 +11,18 @@
 namespace zc {
 
 class MakerWindow : public MakerMessages {
-public:
+  public:
     // programDirectory receives the packages; workParent holds the export's
     // short-lived working folder.
-    static HWND Create(HINSTANCE instance, const std::string& programDirectory, const std::string& workParent);
+    static HWND Create(HINSTANCE instance, const std::string& programDirectory,
+                       const std::string& workParent);
 
     void ShowMessage(const std::string& text, const std::string& caption) override;
 
-private:
+  private:
     MakerWindow(HWND window, std::string programDirectory, std::string workParent)
-        : window_(window), programDirectory_(std::move(programDirectory)), workParent_(std::move(workParent)) {}
+        : window_(window), programDirectory_(std::move(programDirectory)),
+          workParent_(std::move(workParent)) {}
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -22,7 +22,7 @@ using Names = std::vector<std::string>;
 const char* const kDone = "导出完成，已成功导出到运行目录下！";
 
 class RecordingMessages : public MakerMessages {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         shown.emplace_back(text, caption);
     }
@@ -42,7 +42,7 @@ RuleFields SimpleRule(const std::string& name = "CleanTest") {
 }
 
 class ExportPackageTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<Message> Export(const RuleFields& rule, const std::string& directory = "") {
         RecordingMessages messages;
         ExportPackage(rule, directory.empty() ? program_.Path() : directory, work_.Path(), messages);
@@ -127,10 +127,11 @@ TEST_F(ExportPackageTest, IdsDecideLocksAndSealingOfEveryMember) {
         const auto members = Members(rule.name);
         ASSERT_EQ(members.size(), 4u);
         EXPECT_EQ(members.at("Check.zcc"), "True");
-        EXPECT_EQ(members.at("Member.zcc"), std::string("[Basic]\r\nName=CleanTest\r\nAuthor=Zephon\r\nVersion=1.5\r\n"
-                                                         "ProgramName=测试程序\r\nProcessName=test.exe\r\n"
-                                                         "Type=Program\r\nSpecVer=2\r\nLockLoad=") +
-                                             c.lockLoad + "\r\nLockEdit=" + c.lockEdit + "\r\n");
+        EXPECT_EQ(members.at("Member.zcc"),
+                  std::string("[Basic]\r\nName=CleanTest\r\nAuthor=Zephon\r\nVersion=1.5\r\n"
+                              "ProgramName=测试程序\r\nProcessName=test.exe\r\n"
+                              "Type=Program\r\nSpecVer=2\r\nLockLoad=") +
+                      c.lockLoad + "\r\nLockEdit=" + c.lockEdit + "\r\n");
         EXPECT_EQ(members.at("Main.zcc"), SealBytes(rule.script, c.scriptKey));
         EXPECT_EQ(UnsealBytes(members.at("Main.zcc"), c.scriptKey), rule.script);
         EXPECT_EQ(members.at("Edit.zcc"), SealBytes(c.editMarker, c.editKey));
@@ -165,8 +166,8 @@ TEST_F(ExportPackageTest, ExportingAgainReplacesThePackage) {
 }
 
 TEST_F(ExportPackageTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingIsWritten) {
-    for (const char* name : {"", ".", "..", "..\\up", "a\\b", "a/b", "C:x", "C:", "CON", "nul.txt", "LPT1", "a?b",
-                             "a*b", "a|b", "a<b>", "a\"b", "tab\tname", "name.", "name "}) {
+    for (const char* name : {"", ".", "..", "..\\up", "a\\b", "a/b", "C:x", "C:", "CON", "nul.txt", "LPT1",
+                             "a?b", "a*b", "a|b", "a<b>", "a\"b", "tab\tname", "name.", "name "}) {
         SCOPED_TRACE(name);
         const std::vector<Message> shown = Export(SimpleRule(name));
         ASSERT_EQ(shown.size(), 1u);

@@ -18,22 +18,25 @@ namespace zc {
 namespace {
 
 class MakerProcessTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        ASSERT_TRUE(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_RULESMAKER_EXE), folder_ / "ZC-RulesMaker.exe"));
+        ASSERT_TRUE(
+            CopyOneFile(testing::WindowsPathOfUnixPath(ZC_RULESMAKER_EXE), folder_ / "ZC-RulesMaker.exe"));
     }
     static void Fill(HWND window, int id, const std::string& text) {
         const std::wstring wide = ToWide(text);
         SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
     // Clicks "导出" and returns the caption and text of the message box, closing it.
-    static std::pair<std::string, std::string> ClickExport(const testing::RunningProgram& program, HWND window) {
+    static std::pair<std::string, std::string> ClickExport(const testing::RunningProgram& program,
+                                                           HWND window) {
         PostMessageW(GetDlgItem(window, maker_ids::kExport), BM_CLICK, 0, 0);
         HWND box = program.WaitForWindow(L"#32770", 10000);
         if (box == nullptr) {
             return {};
         }
-        std::pair<std::string, std::string> shown{testing::TextOf(box), testing::TextOf(GetDlgItem(box, 0xFFFF))};
+        std::pair<std::string, std::string> shown{testing::TextOf(box),
+                                                  testing::TextOf(GetDlgItem(box, 0xFFFF))};
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         testing::WaitUntil([&] { return !IsWindow(box); }, 10000);
         return shown;
@@ -50,15 +53,18 @@ TEST_F(MakerProcessTest, ExportWritesALockedPackageIntoTheProgramFolder) {
     EXPECT_EQ(testing::TextOf(window), "Zephon Cleaner Rules Maker");
 
     Fill(window, maker_ids::kName, "DesktopTemp");
-    EXPECT_EQ(ClickExport(program, window), std::make_pair(std::string("Error"), std::string("需要填写应用程序的名称")));
+    EXPECT_EQ(ClickExport(program, window),
+              std::make_pair(std::string("Error"), std::string("需要填写应用程序的名称")));
 
     Fill(window, maker_ids::kProgramName, "桌面");
     Fill(window, maker_ids::kEncryptionId, "k3y");
     Fill(window, maker_ids::kScript, "ECHO 你好\r\nRMF C:\\x.tmp");
-    EXPECT_EQ(ClickExport(program, window),
-              std::make_pair(std::string("ZC-RulesMaker"), std::string("导出完成，已成功导出到运行目录下！")));
+    EXPECT_EQ(
+        ClickExport(program, window),
+        std::make_pair(std::string("ZC-RulesMaker"), std::string("导出完成，已成功导出到运行目录下！")));
 
-    EXPECT_EQ(testing::NamesIn(folder_.Path()), (std::vector<std::string>{"DesktopTemp.zcp", "ZC-RulesMaker.exe"}));
+    EXPECT_EQ(testing::NamesIn(folder_.Path()),
+              (std::vector<std::string>{"DesktopTemp.zcp", "ZC-RulesMaker.exe"}));
     const auto members = testing::PackageMembers(folder_ / "DesktopTemp.zcp");
     ASSERT_EQ(members.size(), 4u);
     EXPECT_EQ(UnsealBytes(members.at("Main.zcc"), "k3y"), "ECHO 你好\r\nRMF C:\\x.tmp");

@@ -15,7 +15,7 @@ namespace zc {
 namespace {
 
 class MakerWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
         InitCommonControlsEx(&controls);
@@ -92,9 +92,12 @@ TEST_F(MakerWindowTest, TutorialPageShowsTheGuideReadOnly) {
     const std::string tutorial = TextOf(maker_ids::kTutorial);
     EXPECT_EQ(tutorial.size(), 583u);
     EXPECT_EQ(tutorial.compare(0, 20, "这是一个简单的教程："), 0);
-    EXPECT_NE(tutorial.find("\r\n正则删除：RML [路径，不加\\] [正则文件] [是否删除子目录内的True/False]\r\n"), std::string::npos);
-    EXPECT_NE(tutorial.find("\r\n变量：使用%%[名字]%%，内置%%USER%%表示当前电脑的用户名\r\n"), std::string::npos);
-    EXPECT_EQ(tutorial.substr(tutorial.size() - 51), "RML C:\\Windows\\%%USER%%\\AppData\\Roming *.* True\r\n\r\n");
+    EXPECT_NE(tutorial.find("\r\n正则删除：RML [路径，不加\\] [正则文件] [是否删除子目录内的True/False]\r\n"),
+              std::string::npos);
+    EXPECT_NE(tutorial.find("\r\n变量：使用%%[名字]%%，内置%%USER%%表示当前电脑的用户名\r\n"),
+              std::string::npos);
+    EXPECT_EQ(tutorial.substr(tutorial.size() - 51),
+              "RML C:\\Windows\\%%USER%%\\AppData\\Roming *.* True\r\n\r\n");
     const LONG style = GetWindowLongW(Box(maker_ids::kTutorial), GWL_STYLE);
     EXPECT_TRUE(style & ES_READONLY);
     EXPECT_FALSE(style & (WS_VSCROLL | WS_HSCROLL));
@@ -117,9 +120,18 @@ TEST_F(MakerWindowTest, DecimalBoxesRewriteTheirNumberOnLeaving) {
         const char* typed;
         const char* shown;
     } cases[] = {
-        {"1.50", "1.5"},    {"0", ""},           {"-0.0", ""},         {"", ""},
-        {"-", ""},          {"3.14159265", "3.14159"}, {"-2.25", "-2.25"}, {"0.1", "0.1"},
-        {"1234567", "1.23457e+06"}, {"16777217", "1.67772e+07"}, {"007", "7"},       {"1.2.3", "1.2"},
+        {"1.50", "1.5"},
+        {"0", ""},
+        {"-0.0", ""},
+        {"", ""},
+        {"-", ""},
+        {"3.14159265", "3.14159"},
+        {"-2.25", "-2.25"},
+        {"0.1", "0.1"},
+        {"1234567", "1.23457e+06"},
+        {"16777217", "1.67772e+07"},
+        {"007", "7"},
+        {"1.2.3", "1.2"},
     };
     for (int id : {maker_ids::kVersion, maker_ids::kSpecVer}) {
         for (const auto& c : cases) {
