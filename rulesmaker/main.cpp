@@ -1,0 +1,38 @@
+#include "platform/file_system.h"
+#include "platform/gbk.h"
+#include "rulesmaker/maker_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace {
+
+std::string SystemTempFolder() {
+    wchar_t folder[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    while (length > 0 && folder[length - 1] == L'\\') {
+        --length;
+    }
+    return zc::ToGbk(std::wstring(folder, length));
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    HWND window = zc::MakerWindow::Create(instance, zc::ProgramDirectory(), SystemTempFolder());
+    if (window == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Reading back what the export wrote: folder listings and package members.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zc::testing {
+
+// Names in the folder, sorted, without "." and "..".
+std::vector<std::string> NamesIn(const std::string& folder);
+
+// The members of the package file by name; empty when it does not unseal
+// under the package key or is not a readable archive.
+std::map<std::string, std::string> PackageMembers(const std::string& packagePath);
+
+} // namespace zc::testing
