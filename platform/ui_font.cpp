@@ -52,3 +52,13 @@ void ApplyChineseFont(HWND window) {
 }
 
 } // namespace zc
+
+namespace zc {
+
+LRESULT PaintStaticOnWhite(HDC context) {
+    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(context, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+} // namespace zc

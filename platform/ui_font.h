@@ -11,3 +11,11 @@ HFONT ChineseUiFont();
 void ApplyChineseFont(HWND window);
 
 } // namespace zc
+
+namespace zc {
+
+// Answer to WM_CTLCOLORSTATIC for windows whose pages are white: labels,
+// group box captions and read-only text boxes draw black text on white.
+LRESULT PaintStaticOnWhite(HDC context);
+
+} // namespace zc

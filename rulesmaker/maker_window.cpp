@@ -41,7 +41,7 @@ HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
     CreationPlaces places{programDirectory, workParent};
@@ -87,14 +87,7 @@ LRESULT MakerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CTLCOLORSTATIC:
-        // The read-only tutorial shows black text on white like an editable box.
-        if (GetWindowLongW(reinterpret_cast<HWND>(lParam), GWL_STYLE) & ES_READONLY) {
-            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-        }
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return PaintStaticOnWhite(reinterpret_cast<HDC>(wParam));
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -25,7 +25,7 @@ start_wineserver
 "$WINE" "Zephon Cleaner.exe" &
 sleep 6
 shot="$root/build/run/zephon-cleaner.png"
-import -window root -crop 554x369+50+50 "$shot"
+import -window root -crop 554x352+50+67 "$shot"
 echo "The program folder is $program_dir; it now holds:"
 (cd "$program_dir" && find . -mindepth 1 -type d | sort | sed 's/^/  /')
 echo "Screenshot of the main window: $shot"

@@ -107,15 +107,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     case WM_CTLCOLORSTATIC:
-        // Read-only text boxes show black text on white like editable ones.
-        if (GetWindowLongW(reinterpret_cast<HWND>(lParam), GWL_STYLE) & ES_READONLY) {
-            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-        }
-        // Labels and group box captions take the white of the tab pages.
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return PaintStaticOnWhite(reinterpret_cast<HDC>(wParam));
     case WM_DESTROY:
         OnDestroy();
         PostQuitMessage(0);
