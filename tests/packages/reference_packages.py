@@ -4,6 +4,8 @@ standard zipfile module and DES from pycryptodome.
 
   reference_packages.py write DIR   writes sample packages and what an import must yield
   reference_packages.py read DIR    checks every package in DIR against its .members folder
+  reference_packages.py maker DIR   checks every package in DIR against the boxes in its .fields file,
+                                    as the rules maker must have packed them
 """
 import io
 import os
@@ -117,7 +119,55 @@ def read(folder):
     return 1 if failures else 0
 
 
+FIELD_KEYS = ["name", "author", "version", "specVer", "programName", "processName", "encryptionId",
+              "obfuscationId", "script"]
+
+
+def maker_members(fields):
+    """The four members the rules maker writes for the given box texts."""
+    name, encryption, obfuscation = fields["name"], fields["encryptionId"], fields["obfuscationId"]
+    member = [b"[Basic]", b"Name=" + name, b"Author=" + fields["author"], b"Version=" + fields["version"],
+              b"ProgramName=" + fields["programName"], b"ProcessName=" + fields["processName"], b"Type=Program",
+              b"SpecVer=" + (fields["specVer"] or b"0"), b"LockLoad=" + (b"True" if encryption else b"False"),
+              b"LockEdit=" + (b"True" if obfuscation else b"False")]
+    edit = seal(encryption, obfuscation) if obfuscation else seal(b"True-" + name, DEFAULT_SCRIPT_KEY)
+    return {"Member.zcc": b"\r\n".join(member) + b"\r\n",
+            "Main.zcc": seal(fields["script"], encryption or DEFAULT_SCRIPT_KEY),
+            "Edit.zcc": edit,
+            "Check.zcc": b"True"}
+
+
+def check_maker(folder):
+    """Each X.fields holds one line key=hex(value) per box; X.zcp is what the maker exported."""
+    failures = []
+    field_files = sorted(p for p in os.listdir(folder) if p.endswith(".fields"))
+    if not field_files:
+        failures.append("no exported packages in " + folder)
+    for field_file in field_files:
+        with open(os.path.join(folder, field_file), "rb") as f:
+            fields = dict(line.split(b"=", 1) for line in f.read().split(b"\n") if line)
+        fields = {key.decode(): bytes.fromhex(value.decode()) for key, value in fields.items()}
+        package = os.path.join(folder, field_file[:-len(".fields")] + ".zcp")
+        with open(package, "rb") as f:
+            archive = unseal(f.read(), PACKAGE_KEY)
+        expected = maker_members(fields)
+        with zipfile.ZipFile(io.BytesIO(archive)) as z:
+            names = [info.filename for info in z.infolist()]
+            if sorted(names) != sorted(expected):
+                failures.append(f"{package}: members {names}")
+            for info in z.infolist():
+                if info.compress_type != zipfile.ZIP_DEFLATED:
+                    failures.append(f"{package}: {info.filename} is not deflated")
+                if z.read(info) != expected.get(info.filename):
+                    failures.append(f"{package}: {info.filename} differs")
+    for failure in failures:
+        print(failure)
+    print(f"checked {len(field_files)} exported packages, {len(failures)} failures")
+    return 1 if failures else 0
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or sys.argv[1] not in ("write", "read"):
+    commands = {"write": lambda folder: write(folder) or 0, "read": read, "maker": check_maker}
+    if len(sys.argv) != 3 or sys.argv[1] not in commands:
         sys.exit(__doc__)
-    sys.exit(write(sys.argv[2]) or 0 if sys.argv[1] == "write" else read(sys.argv[2]))
+    sys.exit(commands[sys.argv[1]](sys.argv[2]))
