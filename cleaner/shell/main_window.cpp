@@ -1,5 +1,6 @@
 #include "cleaner/shell/main_window.h"
 
+#include "cleaner/script/cleanup_run.h"
 #include "cleaner/shell/command_ids.h"
 #include "cleaner/shell/initialisation.h"
 #include "cleaner/shell/status_texts.h"
@@ -191,6 +192,9 @@ void MainWindow::OnCommand(int id) {
         break;
     case ids::kClearLog:
         SetWindowTextW(cleanupLog_, L"");
+        break;
+    case ids::kRunCleanup:
+        RunCleanup(core_, *this);
         break;
     default:
         break;

@@ -1,0 +1,48 @@
+#include "cleaner/script/tree_delete.h"
+
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
+
+namespace zc {
+namespace {
+
+bool IsDriveRoot(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
+}
+
+bool RemoveLink(const std::string& path) {
+    return RemoveEmptyDirectory(path) || DeleteOneFile(path);
+}
+
+void EmptyDirectory(const std::string& directory) {
+    for (const DirectoryEntry& entry : ListMatches(directory + "\\*.*")) {
+        if (entry.name.empty() || entry.name[0] == '.') {
+            continue;
+        }
+        const std::string path = directory + "\\" + entry.name;
+        if (entry.isLink) {
+            RemoveLink(path);
+        } else if (entry.isDirectory) {
+            EmptyDirectory(path);
+            RemoveEmptyDirectory(path);
+        } else {
+            DeleteOneFile(path);
+        }
+    }
+}
+
+} // namespace
+
+bool DeleteDirectoryTree(const std::string& path) {
+    const std::string directory = path.substr(std::min(path.find_first_not_of(' '), path.size()));
+    if (directory.empty() || IsDriveRoot(directory)) {
+        return false;
+    }
+    if (IsLink(directory)) {
+        return RemoveLink(directory);
+    }
+    EmptyDirectory(directory);
+    return RemoveEmptyDirectory(directory);
+}
+
+} // namespace zc
