@@ -53,4 +53,9 @@ bool IsLink(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
+bool RemoveLink(const std::string& path) {
+    const std::wstring wide = ToWide(path);
+    return RemoveDirectoryW(wide.c_str()) || DeleteFileW(wide.c_str());
+}
+
 } // namespace zc

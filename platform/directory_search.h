@@ -22,4 +22,8 @@ bool AnythingMatches(const std::string& pattern);
 // True when the path itself is a junction, symbolic link or mount point.
 bool IsLink(const std::string& path);
 
+// Removes a junction, symbolic link or mount point itself, never what it
+// leads to; true when it is gone.
+bool RemoveLink(const std::string& path);
+
 } // namespace zc

@@ -10,10 +10,6 @@ bool IsDriveRoot(const std::string& path) {
     return path.size() >= 2 && path[1] == ':' && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
 }
 
-bool RemoveLink(const std::string& path) {
-    return RemoveEmptyDirectory(path) || DeleteOneFile(path);
-}
-
 void EmptyDirectory(const std::string& directory) {
     for (const DirectoryEntry& entry : ListMatches(directory + "\\*.*")) {
         if (entry.name.empty() || entry.name[0] == '.') {
