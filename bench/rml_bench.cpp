@@ -17,7 +17,7 @@
 namespace {
 
 class SilentInterface : public zc::UserInterface {
-public:
+  public:
     void ShowMessage(const std::string&, const std::string&) override {}
     void ShowTimedMessage(const std::string&, const std::string&) override {}
     void SetStatus(const std::string&) override {}
@@ -48,7 +48,8 @@ int BareDelete(const std::wstring& directory) {
         return 0;
     }
     do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && DeleteFileW((directory + data.cFileName).c_str())) {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            DeleteFileW((directory + data.cFileName).c_str())) {
             ++count;
         }
     } while (FindNextFileW(search, &data));
@@ -103,11 +104,13 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 4; ++round) {
         int deleted = 0;
         if (round == 0 || round == 3) {
-            rml += TimeDeletion(base, folders, files, [&] { return zc::DeleteMatchingFiles(ui, base, "*.*", true); },
-                                deleted);
+            rml += TimeDeletion(
+                base, folders, files, [&] { return zc::DeleteMatchingFiles(ui, base, "*.*", true); },
+                deleted);
             rmlCount += deleted;
         } else {
-            bare += TimeDeletion(base, folders, files, [&] { return BareDelete(zc::ToWide(base + "\\")); }, deleted);
+            bare += TimeDeletion(
+                base, folders, files, [&] { return BareDelete(zc::ToWide(base + "\\")); }, deleted);
             bareCount += deleted;
         }
     }

@@ -8,9 +8,8 @@ namespace zc {
 namespace {
 
 class Search {
-public:
-    explicit Search(const std::string& pattern)
-        : handle_(FindFirstFileW(ToWide(pattern).c_str(), &data_)) {}
+  public:
+    explicit Search(const std::string& pattern) : handle_(FindFirstFileW(ToWide(pattern).c_str(), &data_)) {}
     ~Search() {
         if (Found()) {
             FindClose(handle_);
@@ -23,7 +22,7 @@ public:
     const WIN32_FIND_DATAW& Current() const { return data_; }
     bool Next() { return FindNextFileW(handle_, &data_) != 0; }
 
-private:
+  private:
     WIN32_FIND_DATAW data_{};
     HANDLE handle_;
 };

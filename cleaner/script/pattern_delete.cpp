@@ -32,8 +32,8 @@ int DeleteInTree(const std::string& directory, const std::string& mask, bool rec
 
 } // namespace
 
-int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const std::string& mask, bool recurse,
-                        int count) {
+int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const std::string& mask,
+                        bool recurse, int count) {
     if (!IsFileNameMask(mask)) {
         ui.ShowTimedMessage(kWrongMaskMessage, "友情提醒");
         return 0;

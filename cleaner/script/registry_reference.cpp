@@ -12,9 +12,8 @@ struct Hive {
 };
 
 const Hive kHives[] = {
-    {"CLASSES_ROOT", HKEY_CLASSES_ROOT}, {"LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
-    {"USERS", HKEY_USERS},               {"CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
-    {"CURRENT_USER", HKEY_CURRENT_USER},
+    {"CLASSES_ROOT", HKEY_CLASSES_ROOT},     {"LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {"USERS", HKEY_USERS},
+    {"CURRENT_CONFIG", HKEY_CURRENT_CONFIG}, {"CURRENT_USER", HKEY_CURRENT_USER},
 };
 
 // Position of the last "\" that is not the second byte of a double-byte character.

@@ -19,7 +19,7 @@ bool StartsWith(const std::string& line, const char* keyword) {
 }
 
 class LineRunner {
-public:
+  public:
     LineRunner(const CleanerCore& core, UserInterface& ui, const std::string& ruleName)
         : core_(core), ui_(ui), ruleName_(ruleName) {}
 
@@ -45,7 +45,7 @@ public:
         }
     }
 
-private:
+  private:
     static std::string PathArgument(const std::string& line) {
         return CleanerCore::DoubleHashToSpace(line).substr(4);
     }

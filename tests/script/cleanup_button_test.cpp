@@ -28,14 +28,22 @@ TEST(CleanupButtonTest, CleansARegisteredRuleEndToEnd) {
     testing::TempFolder folder;
     const CleanerCore core(folder.Path());
     core.CreateLayout();
-    testing::MakeTree(folder.Path(), {"victim\\a.log", "victim\\b.txt", "victim\\sub\\c.log", "junk\\d\\e.txt",
-                                      "gone.tmp", "dir\\"});
+    testing::MakeTree(folder.Path(), {"victim\\a.log", "victim\\b.txt", "victim\\sub\\c.log",
+                                      "junk\\d\\e.txt", "gone.tmp", "dir\\"});
     const std::string script = "// cleans the victim\r\n"
                                "ECHO start %%USER%%\r\n"
-                               "RML " + (folder / "victim") + " *.log True\r\n"
-                               "RMR " + (folder / "junk") + "\r\n"
-                               "RMF " + (folder / "gone.tmp") + "\r\n"
-                               "RMF " + (folder / "dir") + "\r\n"
+                               "RML " +
+                               (folder / "victim") +
+                               " *.log True\r\n"
+                               "RMR " +
+                               (folder / "junk") +
+                               "\r\n"
+                               "RMF " +
+                               (folder / "gone.tmp") +
+                               "\r\n"
+                               "RMF " +
+                               (folder / "dir") +
+                               "\r\n"
                                "GETREG v CURRENT_USER Software\\ZcTest\\missing\r\n"
                                "ECHO [%%v%%]\r\n"
                                "rmf x\r\n";
@@ -60,14 +68,17 @@ TEST(CleanupButtonTest, CleansARegisteredRuleEndToEnd) {
     const std::string expected =
         "[系统状态]已自动忽略关闭的规则  Off!\r\n"
         "[系统状态]执行规则  Victim...\r\n"
-        "[INFO][Victim]start " + ToGbk(user) + "\r\n"
+        "[INFO][Victim]start " +
+        ToGbk(user) +
+        "\r\n"
         "[ERROR]执行规则  Victim时，针对文件的处理发生了异常回调，此位于脚本行：6\r\n"
         "[INFO][Victim][]\r\n"
         "[ERROR]执行规则  Victim时，有无法识别的脚本命令，请升级软件版本或询问作者，此位于脚本行：9\r\n";
-    EXPECT_TRUE(testing::WaitUntil([&] { return testing::TextOf(pane) == expected; })) << testing::TextOf(pane);
+    EXPECT_TRUE(testing::WaitUntil([&] { return testing::TextOf(pane) == expected; }))
+        << testing::TextOf(pane);
     EXPECT_TRUE(testing::WaitUntil([&] { return testing::TextOf(status) == "[系统状态]待命Ing..."; }));
-    EXPECT_EQ(testing::Existing(folder.Path(), {"victim\\a.log", "victim\\b.txt", "victim\\sub\\c.log", "junk",
-                                                "gone.tmp", "dir"}),
+    EXPECT_EQ(testing::Existing(folder.Path(), {"victim\\a.log", "victim\\b.txt", "victim\\sub\\c.log",
+                                                "junk", "gone.tmp", "dir"}),
               (std::vector<std::string>{"victim\\b.txt", "dir"}));
     EXPECT_FALSE(FileExists(folder / "Rules\\Temp\\Vartemp.zct"));
     EXPECT_EQ(ClipboardText(), script);

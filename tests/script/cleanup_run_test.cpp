@@ -13,7 +13,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class CleanupRunTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { core_.CreateLayout(); }
 
     testing::TempFolder folder_;
@@ -33,14 +33,15 @@ TEST_F(CleanupRunTest, RunsSwitchedOnProgramRulesInOrderAndSkipsTheOthers) {
 
     RunCleanup(core_, ui_);
 
-    EXPECT_EQ(ui_.log, "[系统状态]执行规则  A...\r\n"
-                       "[INFO][A]from A\r\n"
-                       "[系统状态]执行应用程序清理，已自动忽略规则  B!\r\n"
-                       "[系统状态]已自动忽略关闭的规则  C!\r\n"
-                       "[系统状态]执行规则  D...\r\n"
-                       "[INFO][D]from D\r\n"
-                       "[ERROR]执行规则  D时，有无法识别的脚本命令，请升级软件版本或询问作者，此位于脚本行：2\r\n"
-                       "[系统状态]执行应用程序清理，已自动忽略规则  E!\r\n");
+    EXPECT_EQ(ui_.log,
+              "[系统状态]执行规则  A...\r\n"
+              "[INFO][A]from A\r\n"
+              "[系统状态]执行应用程序清理，已自动忽略规则  B!\r\n"
+              "[系统状态]已自动忽略关闭的规则  C!\r\n"
+              "[系统状态]执行规则  D...\r\n"
+              "[INFO][D]from D\r\n"
+              "[ERROR]执行规则  D时，有无法识别的脚本命令，请升级软件版本或询问作者，此位于脚本行：2\r\n"
+              "[系统状态]执行应用程序清理，已自动忽略规则  E!\r\n");
     EXPECT_FALSE(FileExists(folder_ / "a.tmp"));
     EXPECT_EQ(ui_.statuses, (Texts{"[系统状态]正在判断规则...", "[系统状态]待命Ing..."}));
     EXPECT_EQ(ui_.clipboard, (Texts{core_.ReadRuleScript("A"), "ECHO from D\r\nFOO"}));

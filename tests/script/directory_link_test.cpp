@@ -20,7 +20,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class DirectoryLinkTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* fixture = std::getenv("ZC_LINK_FIXTURE");
         ASSERT_NE(fixture, nullptr) << "run through ctest: the setup step makes the links";

@@ -15,7 +15,8 @@ namespace zc::testing {
 // names ending in "\" are folders.
 inline void MakeTree(const std::string& root, std::initializer_list<const char*> entries) {
     for (const std::string entry : entries) {
-        for (size_t slash = entry.find('\\'); slash != std::string::npos; slash = entry.find('\\', slash + 1)) {
+        for (size_t slash = entry.find('\\'); slash != std::string::npos;
+             slash = entry.find('\\', slash + 1)) {
             CreateOneDirectory(root + "\\" + entry.substr(0, slash));
         }
         if (entry.back() != '\\') {
@@ -25,7 +26,8 @@ inline void MakeTree(const std::string& root, std::initializer_list<const char*>
 }
 
 // The entries of the list that still exist.
-inline std::vector<std::string> Existing(const std::string& root, std::initializer_list<const char*> entries) {
+inline std::vector<std::string> Existing(const std::string& root,
+                                         std::initializer_list<const char*> entries) {
     std::vector<std::string> found;
     for (const char* entry : entries) {
         if (FileExists(root + "\\" + entry)) {

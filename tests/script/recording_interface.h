@@ -8,7 +8,7 @@
 namespace zc::testing {
 
 class RecordingInterface : public UserInterface {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         messages.push_back(caption + ": " + text);
     }

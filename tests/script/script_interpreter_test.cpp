@@ -22,11 +22,12 @@ std::string Unrecognised(int line) {
 }
 
 std::string FileError(int line) {
-    return "[ERROR]执行规则  R时，针对文件的处理发生了异常回调，此位于脚本行：" + std::to_string(line) + "\r\n";
+    return "[ERROR]执行规则  R时，针对文件的处理发生了异常回调，此位于脚本行：" + std::to_string(line) +
+           "\r\n";
 }
 
 class ScriptInterpreterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { core_.CreateLayout(); }
     std::string Run(const std::string& script) {
         testing::RecordingInterface ui;
@@ -90,26 +91,41 @@ TEST_F(ScriptInterpreterTest, DeletesFilesAndReportsTheOnesThatStay) {
         {"RMF @\\a.txt", {"My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
         {"RMF @\\My Files\\b.txt", {"a.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
         {"RMF @\\x##y.txt", {"a.txt", "My Files\\b.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
-        {"RMF @\\missing.txt", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
-        {"RMF @\\dir", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, true},
-        {"RMF @\\ro.txt", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, true},
-        {"RMF @\\t\\*.tmp", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, true},
+        {"RMF @\\missing.txt",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         false},
+        {"RMF @\\dir",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         true},
+        {"RMF @\\ro.txt",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         true},
+        {"RMF @\\t\\*.tmp",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         true},
         {"RMR @\\t", {"a.txt", "My Files\\b.txt", "x y.txt", "ro.txt", "dir"}, false},
         {"RMR    @\\My##Files", {"a.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
-        {"RMR @\\missing", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
-        {"RMR @\\a.txt", {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, true},
+        {"RMR @\\missing",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         false},
+        {"RMR @\\a.txt",
+         {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         true},
         {"RML @ *.tmp True", {"a.txt", "My Files\\b.txt", "x y.txt", "ro.txt", "dir"}, false},
-        {"RML @\\My##Files *.txt False", {"a.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}, false},
+        {"RML @\\My##Files *.txt False",
+         {"a.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"},
+         false},
     };
     for (const auto& c : cases) {
         testing::TempFolder tree;
-        testing::MakeTree(tree.Path(), {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir\\"});
+        testing::MakeTree(tree.Path(),
+                          {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir\\"});
         testing::SetReadOnly(tree / "ro.txt", true);
         std::string script = c.script;
         script.replace(script.find('@'), 1, tree.Path());
         EXPECT_EQ(Run(script), c.error ? FileError(1) : "") << c.script;
-        EXPECT_EQ(testing::Existing(tree.Path(),
-                                    {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp", "t\\2.tmp", "ro.txt", "dir"}),
+        EXPECT_EQ(testing::Existing(tree.Path(), {"a.txt", "My Files\\b.txt", "x y.txt", "t\\1.tmp",
+                                                  "t\\2.tmp", "ro.txt", "dir"}),
                   c.remaining)
             << c.script;
         testing::SetReadOnly(tree / "ro.txt", false);
@@ -147,7 +163,7 @@ TEST_F(ScriptInterpreterTest, VariablesAreExpandedBeforeTheLineRuns) {
 }
 
 class RegistryTest : public ScriptInterpreterTest {
-protected:
+  protected:
     void SetUp() override {
         ScriptInterpreterTest::SetUp();
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ZcTest");
@@ -202,8 +218,8 @@ TEST_F(RegistryTest, ReadsTextValuesIntoVariables) {
 
 TEST_F(RegistryTest, APathEndsAtTheFirstBlank) {
     HKEY spaced = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZcTest\\A B", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &spaced, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZcTest\\A B", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &spaced, nullptr),
               ERROR_SUCCESS);
     const std::wstring text = L"inside";
     RegSetValueExW(spaced, L"c", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), 14);

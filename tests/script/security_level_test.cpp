@@ -11,13 +11,14 @@
 namespace zc {
 namespace {
 
-const char* const kBlocked =
-    "时，安全模块已拦截程序运行，若要执行请在设置中调高安全级别，此位于脚本行：";
+const char* const kBlocked = "时，安全模块已拦截程序运行，若要执行请在设置中调高安全级别，此位于脚本行：";
 
 class SecurityLevelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { core_.CreateLayout(); }
-    void SetLevel(const char* level) { WriteIniValue(folder_ / "Bin\\Config\\Security.zcd", "Command", "Level", level); }
+    void SetLevel(const char* level) {
+        WriteIniValue(folder_ / "Bin\\Config\\Security.zcd", "Command", "Level", level);
+    }
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};

@@ -13,7 +13,7 @@ namespace zc {
 namespace {
 
 class VariablesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { core_.CreateLayout(); }
 
     testing::TempFolder folder_;

@@ -13,7 +13,7 @@ namespace zc {
 namespace {
 
 class OwnWindow {
-public:
+  public:
     OwnWindow() {
         window_ = CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
@@ -21,7 +21,7 @@ public:
     ~OwnWindow() { DestroyWindow(window_); }
     HWND Handle() const { return window_; }
 
-private:
+  private:
     HWND window_;
 };
 
@@ -53,18 +53,21 @@ TEST(TimedMessageBoxTest, IsOwnedByTheProcesssWindowAndClosesItself) {
     std::string text;
     HWND owner = nullptr;
     std::thread watcher([&] {
-        testing::WaitUntil([&] {
-            HWND box = testing::FindTopWindow(GetCurrentProcessId(), L"#32770");
-            if (box != nullptr) {
-                caption = testing::TextOf(box);
-                text = testing::TextOf(GetDlgItem(box, 0xFFFF));
-                owner = GetWindow(box, GW_OWNER);
-            }
-            return box != nullptr;
-        }, 5000);
+        testing::WaitUntil(
+            [&] {
+                HWND box = testing::FindTopWindow(GetCurrentProcessId(), L"#32770");
+                if (box != nullptr) {
+                    caption = testing::TextOf(box);
+                    text = testing::TextOf(GetDlgItem(box, 0xFFFF));
+                    owner = GetWindow(box, GW_OWNER);
+                }
+                return box != nullptr;
+            },
+            5000);
     });
     // Without an owner given, the visible window of this process owns the box.
-    const int result = TimedMessageBox("扩展名有错,请返回检查,格式请看参数说明", 0, "友情提醒", nullptr, 1500);
+    const int result =
+        TimedMessageBox("扩展名有错,请返回检查,格式请看参数说明", 0, "友情提醒", nullptr, 1500);
     watcher.join();
     EXPECT_EQ(caption, "友情提醒");
     EXPECT_EQ(text, "扩展名有错,请返回检查,格式请看参数说明");
