@@ -17,20 +17,5 @@ bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool DeleteOneFile(const std::string& path);
 bool CopyOneFile(const std::string& from, const std::string& to);
-// Removes the folder with everything in it. A link inside it is removed as a
-// link: what it points to is left alone.
-void RemoveFolderTree(const std::string& path);
-
-struct DirectoryEntry {
-    std::string name;
-    bool isDirectory = false;
-    // A junction, symbolic link or mount point: never to be entered.
-    bool isLink = false;
-};
-
-// The entries of a folder except "." and "..", in the order Windows lists them.
-std::vector<DirectoryEntry> ListDirectory(const std::string& folder);
-// Removes a directory link itself, leaving its target alone.
-bool RemoveLink(const std::string& path);
 
 } // namespace zc

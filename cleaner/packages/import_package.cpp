@@ -11,6 +11,7 @@
 #include "common/rule_package.h"
 #include "common/seal.h"
 #include "platform/file_system.h"
+#include "platform/tree_delete.h"
 #include "platform/profile.h"
 
 namespace zc {

@@ -3,6 +3,7 @@
 #include "common/gbk_text.h"
 #include "common/package_archive.h"
 #include "platform/file_system.h"
+#include "platform/tree_delete.h"
 
 #include <vector>
 

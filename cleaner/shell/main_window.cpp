@@ -2,6 +2,7 @@
 
 #include "cleaner/packages/import_package.h"
 #include "cleaner/packages/load_password_window.h"
+#include "cleaner/script/cleanup_run.h"
 #include "cleaner/shell/command_ids.h"
 #include "cleaner/shell/delete_rule_window.h"
 #include "cleaner/shell/initialisation.h"
@@ -189,6 +190,9 @@ void MainWindow::OnCommand(int id) {
         break;
     case ids::kClearLog:
         SetWindowTextW(cleanupLog_, L"");
+        break;
+    case ids::kRunCleanup:
+        RunCleanup(core_, *this);
         break;
     default:
         break;

@@ -12,10 +12,4 @@ namespace zc {
 // A name that is not registered changes nothing and says "该规则不存在！".
 void DeleteRule(const CleanerCore& core, UserInterface& ui, const std::string& name);
 
-// Deletes a folder with its contents. Refuses an empty path, a bare drive and
-// a drive root; never visits entries whose names begin with "."; removes a
-// directory link itself without entering it. The folder stays when it is not
-// empty by the end.
-void DeleteFolderTree(const std::string& path);
-
 } // namespace zc

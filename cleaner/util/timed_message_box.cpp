@@ -6,14 +6,34 @@ namespace zc {
 namespace {
 
 constexpr long long kDefaultLimitMs = 31536000LL;
+constexpr int kTimedOut = 32000; // what a timed-out box reports, as MessageBoxTimeout does
 
-using MessageBoxTimeoutFunction = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT, WORD, DWORD);
+// The box that the running TimedMessageBox of this thread waits for.
+struct PendingBox {
+    HWND owner;
+    const std::wstring* caption;
+};
+thread_local PendingBox* pendingBox = nullptr;
 
-// Not in the import libraries: bound by name at first use.
-MessageBoxTimeoutFunction MessageBoxTimeoutEntry() {
-    static const auto entry = reinterpret_cast<MessageBoxTimeoutFunction>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"user32.dll"), "MessageBoxTimeoutW")));
-    return entry;
+BOOL CALLBACK EndPendingBox(HWND window, LPARAM) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    if (std::wstring(className) == L"#32770" && GetWindow(window, GW_OWNER) == pendingBox->owner &&
+        *pendingBox->caption == caption) {
+        EndDialog(window, kTimedOut);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs inside the box's own message loop. Not every platform's
+// MessageBoxTimeout honours its time-out, so the box is closed here.
+void CALLBACK CloseBoxOnTimeout(HWND, UINT, UINT_PTR, DWORD) {
+    if (pendingBox != nullptr) {
+        EnumThreadWindows(GetCurrentThreadId(), EndPendingBox, 0);
+    }
 }
 
 } // namespace
@@ -48,10 +68,14 @@ int TimedMessageBox(const std::string& message, UINT style, const std::string& t
     }
     const std::wstring text = ToWide(message);
     const std::wstring caption = ToWide(title);
-    if (MessageBoxTimeoutFunction entry = MessageBoxTimeoutEntry()) {
-        return entry(owner, text.c_str(), caption.c_str(), style, 0, timeoutMs) - 1;
-    }
-    return MessageBoxW(owner, text.c_str(), caption.c_str(), style) - 1;
+    PendingBox box{owner, &caption};
+    PendingBox* outer = pendingBox;
+    pendingBox = &box;
+    const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, CloseBoxOnTimeout);
+    const int result = MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+    KillTimer(nullptr, timer);
+    pendingBox = outer;
+    return result - 1;
 }
 
 } // namespace zc

@@ -3,6 +3,7 @@
 #include "cleaner/store/store_paths.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
+#include "platform/tree_delete.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
 
@@ -114,7 +115,7 @@ TEST_F(RuleDeletionTest, RegistrationWithoutUsableTypeRemovesNoFolder) {
     }
 }
 
-TEST(DeleteFolderTree, RefusesDrivesAndSkipsDotNamedEntries) {
+TEST(DeleteDirectoryTree, RefusesDrivesAndSkipsDotNamedEntries) {
     testing::TempFolder folder;
     const std::string tree = folder / "tree";
     CreateOneDirectory(tree);
@@ -122,16 +123,16 @@ TEST(DeleteFolderTree, RefusesDrivesAndSkipsDotNamedEntries) {
     WriteFileBytes(tree + "\\sub\\a.txt", "a");
     WriteFileBytes(tree + "\\b.txt", "b");
     WriteFileBytes(tree + "\\.keep", "k");
-    DeleteFolderTree(tree);
+    DeleteDirectoryTree(tree);
     EXPECT_FALSE(FileExists(tree + "\\sub"));
     EXPECT_FALSE(FileExists(tree + "\\b.txt"));
     EXPECT_TRUE(FileExists(tree + "\\.keep")); // not visited, so the folder stays
     DeleteOneFile(tree + "\\.keep");
-    DeleteFolderTree("   " + tree);
+    DeleteDirectoryTree("   " + tree);
     EXPECT_FALSE(FileExists(tree));
 
     for (const char* refused : {"", "   ", "Z:", "Z:\\"}) {
-        DeleteFolderTree(refused); // must return without touching anything
+        DeleteDirectoryTree(refused); // must return without touching anything
     }
     EXPECT_TRUE(IsDirectory(folder.Path()));
 }

@@ -1,0 +1,67 @@
+// Directory links inside trees given to RMR and to a recursive RML: the link's
+// target is never touched. Wine cannot make links itself, so a setup step
+// builds the trees with Linux symbolic links and names their folder in
+// ZC_LINK_FIXTURE (a Linux path). Wine cannot remove such a link either, so
+// whether the link itself goes is left to a real Windows.
+#include "cleaner/script/script_interpreter.h"
+#include "platform/directory_search.h"
+#include "tests/script/file_tree.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace zc {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class DirectoryLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* fixture = std::getenv("ZC_LINK_FIXTURE");
+        ASSERT_NE(fixture, nullptr) << "run through ctest: the setup step makes the links";
+        root_ = testing::WindowsPathOfUnixPath(fixture);
+    }
+    // <case>\tree\a.txt, <case>\tree\sub\b.txt, <case>\tree\sub\link -> <case>\target
+    std::string Case(const char* name) const { return root_ + "\\" + name; }
+    static Names TargetFiles(const std::string& folder) {
+        return testing::Existing(folder, {"target\\keep.txt", "target\\inner\\deep.txt"});
+    }
+
+    std::string root_;
+    testing::TempFolder folder_;
+    CleanerCore core_{folder_.Path()};
+};
+
+TEST_F(DirectoryLinkTest, TheSetupMadeADirectoryLink) {
+    EXPECT_TRUE(IsLink(Case("rmr") + "\\tree\\sub\\link"));
+    EXPECT_EQ(TargetFiles(Case("rmr")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
+}
+
+TEST_F(DirectoryLinkTest, TreeDeleteRemovesTheLinkButNotWhatItLeadsTo) {
+    testing::RecordingUserInterface ui;
+    RunRuleScript(core_, ui, "R", "RMR " + Case("rmr") + "\\tree");
+    EXPECT_EQ(TargetFiles(Case("rmr")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
+    EXPECT_EQ(testing::Existing(Case("rmr"), {"tree\\a.txt", "tree\\sub\\b.txt"}), Names{});
+}
+
+TEST_F(DirectoryLinkTest, TreeDeleteOfALinkLeavesWhatItLeadsTo) {
+    testing::RecordingUserInterface ui;
+    RunRuleScript(core_, ui, "R", "RMR " + Case("top") + "\\tree\\sub\\link");
+    EXPECT_EQ(TargetFiles(Case("top")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
+}
+
+TEST_F(DirectoryLinkTest, RecursiveMaskDeleteDoesNotEnterTheLink) {
+    testing::RecordingUserInterface ui;
+    RunRuleScript(core_, ui, "R", "RML " + Case("rml") + "\\tree *.* True");
+    EXPECT_EQ(TargetFiles(Case("rml")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
+    EXPECT_EQ(testing::Existing(Case("rml"), {"tree\\a.txt", "tree\\sub\\b.txt", "tree\\sub\\link"}),
+              Names{"tree\\sub\\link"});
+}
+
+} // namespace
+} // namespace zc
