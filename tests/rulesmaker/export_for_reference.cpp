@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     const std::string work = folder + "\\work";
     zc::CreateOneDirectory(folder);
     zc::CreateOneDirectory(work);
-    const std::string script = "ECHO 清理\r\nRMF %%USER%%\\a.log\r\nRML C:\\Temp|*.tmp|1";
+    const std::string script = "ECHO 清理\r\nRMF %%USER%%\\a.log\r\nRML C:\\Temp *.tmp True";
     std::vector<zc::RuleFields> rules = {
         {"Plain", "作者", "1.5", "", "浏览器", "app.exe", "", "", script},
         {"Locked", "", "", "3", "App", "", "secret id", "", script},
