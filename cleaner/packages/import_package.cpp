@@ -7,6 +7,7 @@
 #include "cleaner/store/registration_list.h"
 #include "cleaner/store/store_paths.h"
 #include "common/folder_name.h"
+#include "common/ini_document.h"
 #include "common/gbk_text.h"
 #include "common/rule_package.h"
 #include "common/seal.h"
@@ -16,6 +17,10 @@
 
 namespace zc {
 namespace {
+
+bool IsWorkingFolderName(const std::string& type) {
+    return EqualsIgnoringAsciiCase(type, "Temp") || EqualsIgnoringAsciiCase(type, "Bukkit");
+}
 
 constexpr const char* kNotAPackage = "请选择以.zcp结尾的ZC-Rules文件";
 constexpr const char* kDamaged = "该配置文件已损坏，若多次导入均报错则说明文件彻底损坏";
@@ -88,8 +93,9 @@ void ImportPackage(const CleanerCore& core, UserInterface& ui) {
     const std::string memberFile = unpacked + "\\" + kMemberMember;
     const std::string name = ReadIniValue(memberFile, kBasicSection, kNameKey);
     const std::string type = ReadIniValue(memberFile, kBasicSection, kTypeKey);
-    // Name and type become folder names below Rules and are removed with the rule later.
-    if (!IsUsableFolderName(name) || !IsUsableFolderName(type)) {
+    // Name and type become folder names below Rules and are removed with the rule
+    // later; the two working folders of the rule tree are no rule type.
+    if (!IsUsableFolderName(name) || !IsUsableFolderName(type) || IsWorkingFolderName(type)) {
         Refuse(core, ui, kUnusableName);
         return;
     }

@@ -308,6 +308,8 @@ TEST_F(ImportPackageTest, HostilePackagesWriteNothingAndRegisterNothing) {
         {"empty type", withRule("Chrome", ""), kUnusableName},
         {"type with a separator", withRule("Chrome", "Program\\sub"), kUnusableName},
         {"device name as type", withRule("Chrome", "com1"), kUnusableName},
+        {"unpack folder as rule folder", withRule("temp", "Temp"), kUnusableName},
+        {"package copies as type", withRule("Chrome", "bukkit"), kUnusableName},
     };
     const auto before = testing::TreeOf(folder_.Path());
     for (const Case& c : cases) {
