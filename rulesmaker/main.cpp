@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 #include "platform/gbk.h"
+#include "platform/window_object.h"
 #include "rulesmaker/maker_window.h"
 
 #include <windows.h>
@@ -22,17 +23,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
-    HWND window = zc::MakerWindow::Create(instance, zc::ProgramDirectory(), SystemTempFolder());
-    if (window == nullptr) {
-        return 1;
-    }
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return zc::RunMainWindow(zc::MakerWindow::Create(instance, zc::ProgramDirectory(), SystemTempFolder()), showCommand);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gbk.h"
 #include "platform/ui_font.h"
+#include "platform/window_object.h"
 #include "platform/window_text.h"
 #include "rulesmaker/control_ids.h"
 #include "rulesmaker/decimal_box.h"
@@ -51,22 +52,10 @@ HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory
 }
 
 LRESULT CALLBACK MakerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MakerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        const auto* places =
-            static_cast<CreationPlaces*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self = new MakerWindow(window, places->programDirectory, places->workParent);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    const LRESULT result = self->Handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete self;
-    }
-    return result;
+    return RouteToWindowObject<MakerWindow>(window, message, wParam, lParam, [](HWND created, void* parameter) {
+        const auto* places = static_cast<CreationPlaces*>(parameter);
+        return new MakerWindow(created, places->programDirectory, places->workParent);
+    });
 }
 
 LRESULT MakerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,8 @@
 // button "导出", and the page "教程".
 #include "rulesmaker/export_package.h"
 
+#include "platform/window_object.h"
+
 #include <windows.h>
 
 #include <string>
@@ -25,6 +27,8 @@ class MakerWindow : public MakerMessages {
           workParent_(std::move(workParent)) {}
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object, typename Make>
+    friend LRESULT RouteToWindowObject(HWND, UINT, WPARAM, LPARAM, Make);
 
     void CreateControls();
     void ShowPage(int page);

@@ -2,6 +2,8 @@
 #include "cleaner/shell/process_state.h"
 #include "platform/file_system.h"
 
+#include "platform/window_object.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,17 +16,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zc::CreateProcessState(zc::ProgramDirectory());
     std::atexit(zc::ReleaseProcessState);
 
-    HWND window = zc::MainWindow::Create(instance, zc::Core());
-    if (window == nullptr) {
-        return 1;
-    }
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return zc::RunMainWindow(zc::MainWindow::Create(instance, zc::Core()), showCommand);
 }

@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/gbk.h"
 #include "platform/ui_font.h"
+#include "platform/window_object.h"
 #include "platform/window_text.h"
 
 #include <commctrl.h>
@@ -78,21 +79,9 @@ HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core) {
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        self = new MainWindow(window, *static_cast<const CleanerCore*>(create->lpCreateParams));
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    const LRESULT result = self->Handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete self;
-    }
-    return result;
+    return RouteToWindowObject<MainWindow>(window, message, wParam, lParam, [](HWND created, void* core) {
+        return new MainWindow(created, *static_cast<const CleanerCore*>(core));
+    });
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

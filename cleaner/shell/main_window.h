@@ -4,6 +4,8 @@
 #include "cleaner/store/cleaner_core.h"
 #include "cleaner/util/user_interface.h"
 
+#include "platform/window_object.h"
+
 #include <windows.h>
 
 #include <string>
@@ -27,6 +29,8 @@ private:
     MainWindow(HWND window, const CleanerCore& core) : window_(window), core_(core) {}
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object, typename Make>
+    friend LRESULT RouteToWindowObject(HWND, UINT, WPARAM, LPARAM, Make);
 
     void CreateControls();
     void OnCreated();

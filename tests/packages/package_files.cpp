@@ -27,24 +27,6 @@ std::string PackageBytes(const RuleSpec& rule) {
     return SealPackage(PackageMembers(rule));
 }
 
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(ToWide(folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = ToGbk(entry.cFileName);
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 namespace {
 
 void AddTree(const std::string& folder, const std::string& prefix, std::map<std::string, std::string>& tree) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace zc::testing {
 
 struct RuleSpec {
@@ -25,8 +27,5 @@ std::string PackageBytes(const RuleSpec& rule);
 // Relative path of every file and folder below the folder, with the bytes of
 // each file (folders map to "<folder>").
 std::map<std::string, std::string> TreeOf(const std::string& folder);
-
-// The names directly inside a folder, sorted.
-std::vector<std::string> NamesIn(const std::string& folder);
 
 } // namespace zc::testing

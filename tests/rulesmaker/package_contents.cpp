@@ -11,24 +11,6 @@
 
 namespace zc::testing {
 
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(ToWide(folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = ToGbk(entry.cFileName);
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::map<std::string, std::string> PackageMembers(const std::string& packagePath) {
     std::vector<ArchiveMember> members;
     std::map<std::string, std::string> byName;

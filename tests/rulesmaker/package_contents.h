@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace zc::testing {
+#include "tests/support/temp_folder.h"
 
-// Names in the folder, sorted, without "." and "..".
-std::vector<std::string> NamesIn(const std::string& folder);
+namespace zc::testing {
 
 // The members of the package file by name; empty when it does not unseal
 // under the package key or is not a readable archive.

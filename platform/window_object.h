@@ -1,0 +1,45 @@
+#pragma once
+// Plumbing shared by the programs' top-level windows.
+#include <windows.h>
+
+namespace zc {
+
+// Routes a window's messages to its state object kept in GWLP_USERDATA. The
+// object comes from makeObject(window, creation parameter) on WM_NCCREATE,
+// answers through its Handle(message, wParam, lParam) and is deleted after
+// WM_NCDESTROY.
+template <typename Object, typename Make>
+LRESULT RouteToWindowObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Make makeObject) {
+    auto* self = reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = makeObject(window, reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const LRESULT result = self->Handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete self;
+    }
+    return result;
+}
+
+// Shows the main window and runs the message loop until it is destroyed;
+// returns the exit code (1 when there is no window).
+inline int RunMainWindow(HWND window, int showCommand) {
+    if (window == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace zc
