@@ -14,7 +14,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zc::CreateProcessState(zc::ProgramDirectory());
     std::atexit(zc::ReleaseProcessState);
 
-    HWND window = zc::MainWindow::Create(instance, zc::Core());
+    HWND window = zc::MainWindow::Create(instance, zc::Core(), ZC_NOTICE_SERVER);
     if (window == nullptr) {
         return 1;
     }
