@@ -7,16 +7,31 @@
 
 #include <cstdlib>
 
+namespace {
+
+int exitCode = 0;
+
+// Runs after every other exit routine and ends the process at once: a notice
+// request still waiting on the network must neither hold up the end nor run on
+// while the system libraries are being unloaded.
+void EndProcessAtOnce() {
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    std::atexit(EndProcessAtOnce);
     zc::CreateProcessState(zc::ProgramDirectory());
     std::atexit(zc::ReleaseProcessState);
 
     HWND window = zc::MainWindow::Create(instance, zc::Core(), ZC_NOTICE_SERVER);
     if (window == nullptr) {
-        return 1;
+        exitCode = 1;
+        return exitCode;
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
@@ -26,5 +41,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    exitCode = static_cast<int>(message.wParam);
+    return exitCode;
 }

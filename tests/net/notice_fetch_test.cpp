@@ -104,7 +104,8 @@ TEST(NoticeProgramTest, ClosingWhileANoticeRequestWaitsEndsTheProgram) {
     ASSERT_NE(window, nullptr);
     // The server holds the notice request for two minutes; the program must
     // not wait for it (its own time-out alone would be thirty seconds).
-    EXPECT_TRUE(program.CloseAndWait(window, 10000));
+    ASSERT_TRUE(program.CloseAndWait(window, 10000));
+    EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 } // namespace
