@@ -26,6 +26,11 @@ const wchar_t* VerbOf(int method) {
     return method >= 0 && method < 8 ? verbs[method] : verbs[0];
 }
 
+// One part of a split URL; a part that the URL lacks is empty.
+std::wstring UrlPart(const wchar_t* start, DWORD length) {
+    return start == nullptr || length == ~0u ? L"" : std::wstring(start, length);
+}
+
 // Keeps the windows of a calling window thread responsive during the request.
 void ProcessPendingMessages() {
     MSG message;
@@ -119,12 +124,10 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
     if (wideUrl.empty() || !api.CrackUrl(wideUrl.c_str(), 0, 0, &parts)) {
         return fail("701 解析URL地址失败!", true);
     }
-    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+    const std::wstring host = UrlPart(parts.lpszHostName, parts.dwHostNameLength);
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
-    const std::wstring objectName = parts.dwUrlPathLength == 0
-                                        ? L"/"
-                                        : std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
-                                              std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    const std::wstring path = UrlPart(parts.lpszUrlPath, parts.dwUrlPathLength);
+    const std::wstring objectName = path.empty() ? L"/" : path + UrlPart(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
     const bool direct = parameters.proxy.empty();
     const std::wstring proxyName = ToWide(secure ? parameters.proxy : "http=" + parameters.proxy);
