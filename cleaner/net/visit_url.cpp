@@ -129,8 +129,10 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
     const std::wstring path = UrlPart(parts.lpszUrlPath, parts.dwUrlPathLength);
     const std::wstring objectName = path.empty() ? L"/" : path + UrlPart(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
+    // The proxy serves every scheme. WinHTTP under Wine does not understand the
+    // per-scheme form "http=host:port"; for a single request it means the same.
     const bool direct = parameters.proxy.empty();
-    const std::wstring proxyName = ToWide(secure ? parameters.proxy : "http=" + parameters.proxy);
+    const std::wstring proxyName = ToWide(parameters.proxy);
     WinHttpHandle session(api, api.Open(nullptr, direct ? WINHTTP_ACCESS_TYPE_NO_PROXY : WINHTTP_ACCESS_TYPE_NAMED_PROXY,
                                         direct ? WINHTTP_NO_PROXY_NAME : proxyName.c_str(),
                                         WINHTTP_NO_PROXY_BYPASS, 0));
@@ -148,7 +150,12 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
         return fail("704 创建WinHttp请求失败!", true);
     }
     const int timeout = TimeoutMilliseconds(parameters.timeoutSeconds);
-    if (!api.SetTimeouts(request.get(), timeout, timeout, timeout, timeout)) {
+    // The wait for the response headers is part of receiving; WinHTTP under
+    // Wine keeps a separate, unlimited time-out for it unless it is set.
+    DWORD responseTimeout = static_cast<DWORD>(timeout);
+    if (!api.SetTimeouts(request.get(), timeout, timeout, timeout, timeout) ||
+        !api.SetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseTimeout,
+                       sizeof(responseTimeout))) {
         return fail("705 设置超时时间失败!", true);
     }
     const auto setCredentials = [&](DWORD target, const std::string& user, const std::string& password) {
