@@ -1,8 +1,9 @@
 """Loopback web server for the network tests.
 
 Every request is echoed back (request line, header lines in arrival order, a
-blank line, the body) and remembered, so that GET /last shows the previous
-request, for verbs whose answer has no body. Fixed paths give the other
+blank line, the body) and remembered by its target without the query, so that
+GET /last?path=TARGET shows the latest request for that target, for verbs whose
+answer has no body. Fixed paths give the other
 answers the tests need. When --cert-dir is given it also serves HTTPS with a
 certificate signed by a test CA made there (ca.der is the CA to trust).
 """
@@ -38,8 +39,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         target = urllib.parse.urlsplit(self.path)
         path = target.path
         if path == "/last":
-            return self.answer(200, "OK", self.server.last)
-        self.server.last = echo
+            asked = urllib.parse.parse_qs(target.query).get("path", [""])[0]
+            return self.answer(200, "OK", self.server.requests.get(asked, b""))
+        self.server.requests[self.path.split("?")[0]] = echo
         if target.scheme:  # absolute form: this server is used as a proxy
             if "proxy-auth" in path and "Proxy-Authorization" not in self.headers:
                 return self.answer(407, "Proxy Authentication Required", b"",
@@ -99,7 +101,10 @@ for verb in ("GET", "POST", "HEAD", "PUT", "OPTIONS", "DELETE", "TRACE", "CONNEC
 
 class Server(http.server.ThreadingHTTPServer):
     daemon_threads = True
-    last = b""
+
+    def __init__(self, *args):
+        super().__init__(*args)
+        self.requests = {}
 
 
 def make_certificates(folder):
