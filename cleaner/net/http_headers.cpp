@@ -79,7 +79,8 @@ std::string BuildRequestHeaders(const std::string& extraHeaders, int method, con
             block += line;
         }
     };
-    addUnless("User-Agent: ", "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n");
+    addUnless("User-Agent: ",
+              "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n");
     addUnless("Accept: ", "Accept: text/html, application/xhtml+xml, */*\r\n");
     addUnless("Accept-Encoding: ", "Accept-Encoding: gbk, GB2312\r\n");
     addUnless("Accept-Language: ", "Accept-Language: zh-cn\r\n");
@@ -116,7 +117,8 @@ ResponseHeaderFacts ReadResponseHeaders(const std::string& block) {
             facts.hasLocation = true;
         }
     }
-    facts.newCookies = facts.newCookies.size() < 2 ? "" : facts.newCookies.substr(0, facts.newCookies.size() - 2);
+    facts.newCookies =
+        facts.newCookies.size() < 2 ? "" : facts.newCookies.substr(0, facts.newCookies.size() - 2);
     return facts;
 }
 

@@ -22,13 +22,16 @@ struct CharsetCodePage {
 
 // Charset names as pages declare them, with the Windows code page of each.
 constexpr CharsetCodePage kCharsets[] = {
-    {"utf-8", 65001},        {"utf8", 65001},          {"gbk", 936},          {"gb2312", 936},
-    {"gb18030", 54936},      {"big5", 950},            {"shift_jis", 932},    {"sjis", 932},
-    {"euc-jp", 20932},       {"euc-kr", 51949},        {"ks_c_5601-1987", 949}, {"iso-8859-1", 28591},
-    {"iso-8859-2", 28592},   {"iso-8859-5", 28595},    {"iso-8859-15", 28605}, {"us-ascii", 20127},
-    {"koi8-r", 20866},       {"koi8-u", 21866},        {"windows-874", 874},  {"windows-1250", 1250},
-    {"windows-1251", 1251},  {"windows-1252", 1252},   {"windows-1253", 1253}, {"windows-1254", 1254},
-    {"windows-1255", 1255},  {"windows-1256", 1256},   {"windows-1257", 1257}, {"windows-1258", 1258},
+    {"utf-8", 65001},       {"utf8", 65001},         {"gbk", 936},
+    {"gb2312", 936},        {"gb18030", 54936},      {"big5", 950},
+    {"shift_jis", 932},     {"sjis", 932},           {"euc-jp", 20932},
+    {"euc-kr", 51949},      {"ks_c_5601-1987", 949}, {"iso-8859-1", 28591},
+    {"iso-8859-2", 28592},  {"iso-8859-5", 28595},   {"iso-8859-15", 28605},
+    {"us-ascii", 20127},    {"koi8-r", 20866},       {"koi8-u", 21866},
+    {"windows-874", 874},   {"windows-1250", 1250},  {"windows-1251", 1251},
+    {"windows-1252", 1252}, {"windows-1253", 1253},  {"windows-1254", 1254},
+    {"windows-1255", 1255}, {"windows-1256", 1256},  {"windows-1257", 1257},
+    {"windows-1258", 1258},
 };
 
 std::wstring Decode(UINT codePage, const std::string& bytes) {
@@ -49,7 +52,8 @@ std::string EncodeGbk(const std::wstring& wide, DWORD flags) {
         return {};
     }
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(kGbkCodePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(kGbkCodePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(std::max(length, 0)), '\0');
     if (length > 0) {
         WideCharToMultiByte(kGbkCodePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);

@@ -66,8 +66,8 @@ bool ReadRawHeaders(const WinHttpApi& api, HINTERNET request, std::string& block
     api.QueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX, nullptr, &size,
                      WINHTTP_NO_HEADER_INDEX);
     std::string buffer(size, '\0');
-    if (!api.QueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX, buffer.data(), &size,
-                          WINHTTP_NO_HEADER_INDEX)) {
+    if (!api.QueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                          buffer.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
         return false;
     }
     buffer.resize(size);
@@ -127,15 +127,16 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
     const std::wstring host = UrlPart(parts.lpszHostName, parts.dwHostNameLength);
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
     const std::wstring path = UrlPart(parts.lpszUrlPath, parts.dwUrlPathLength);
-    const std::wstring objectName = path.empty() ? L"/" : path + UrlPart(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    const std::wstring objectName =
+        path.empty() ? L"/" : path + UrlPart(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
     // The proxy serves every scheme. WinHTTP under Wine does not understand the
     // per-scheme form "http=host:port"; for a single request it means the same.
     const bool direct = parameters.proxy.empty();
     const std::wstring proxyName = ToWide(parameters.proxy);
-    WinHttpHandle session(api, api.Open(nullptr, direct ? WINHTTP_ACCESS_TYPE_NO_PROXY : WINHTTP_ACCESS_TYPE_NAMED_PROXY,
-                                        direct ? WINHTTP_NO_PROXY_NAME : proxyName.c_str(),
-                                        WINHTTP_NO_PROXY_BYPASS, 0));
+    WinHttpHandle session(
+        api, api.Open(nullptr, direct ? WINHTTP_ACCESS_TYPE_NO_PROXY : WINHTTP_ACCESS_TYPE_NAMED_PROXY,
+                      direct ? WINHTTP_NO_PROXY_NAME : proxyName.c_str(), WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) {
         return fail("702 创建WinHttp会话失败!", true);
     }
@@ -143,9 +144,10 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
     if (!connection) {
         return fail("703 创建WinHttp连接失败!", true);
     }
-    WinHttpHandle request(api, api.OpenRequest(connection.get(), VerbOf(parameters.method), objectName.c_str(),
-                                               nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                               secure ? WINHTTP_FLAG_SECURE : 0));
+    WinHttpHandle request(api,
+                          api.OpenRequest(connection.get(), VerbOf(parameters.method), objectName.c_str(),
+                                          nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                          secure ? WINHTTP_FLAG_SECURE : 0));
     if (!request) {
         return fail("704 创建WinHttp请求失败!", true);
     }
@@ -185,7 +187,8 @@ std::string VisitUrlThrough(const WinHttpApi* bound, const std::string& url, Vis
     std::string postData = parameters.postData;
     const DWORD postLength = static_cast<DWORD>(postData.size());
     if (!api.SendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
-                         postData.empty() ? WINHTTP_NO_REQUEST_DATA : postData.data(), postLength, postLength, 0)) {
+                         postData.empty() ? WINHTTP_NO_REQUEST_DATA : postData.data(), postLength, postLength,
+                         0)) {
         return fail("711 发送请求失败!", true);
     }
     if (!api.ReceiveResponse(request.get(), nullptr)) {

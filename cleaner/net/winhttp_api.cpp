@@ -18,17 +18,21 @@ const WinHttpApi* BindWinHttp(const wchar_t* library) {
         return nullptr;
     }
     auto api = std::make_unique<WinHttpApi>();
-    const bool bound =
-        Bind(module, "WinHttpCheckPlatform", api->CheckPlatform) && Bind(module, "WinHttpCrackUrl", api->CrackUrl) &&
-        Bind(module, "WinHttpOpen", api->Open) && Bind(module, "WinHttpConnect", api->Connect) &&
-        Bind(module, "WinHttpOpenRequest", api->OpenRequest) && Bind(module, "WinHttpSetTimeouts", api->SetTimeouts) &&
-        Bind(module, "WinHttpSetCredentials", api->SetCredentials) && Bind(module, "WinHttpSetOption", api->SetOption) &&
-        Bind(module, "WinHttpAddRequestHeaders", api->AddRequestHeaders) &&
-        Bind(module, "WinHttpSendRequest", api->SendRequest) &&
-        Bind(module, "WinHttpReceiveResponse", api->ReceiveResponse) &&
-        Bind(module, "WinHttpQueryDataAvailable", api->QueryDataAvailable) &&
-        Bind(module, "WinHttpReadData", api->ReadData) && Bind(module, "WinHttpQueryHeaders", api->QueryHeaders) &&
-        Bind(module, "WinHttpCloseHandle", api->CloseHandle);
+    const bool bound = Bind(module, "WinHttpCheckPlatform", api->CheckPlatform) &&
+                       Bind(module, "WinHttpCrackUrl", api->CrackUrl) &&
+                       Bind(module, "WinHttpOpen", api->Open) &&
+                       Bind(module, "WinHttpConnect", api->Connect) &&
+                       Bind(module, "WinHttpOpenRequest", api->OpenRequest) &&
+                       Bind(module, "WinHttpSetTimeouts", api->SetTimeouts) &&
+                       Bind(module, "WinHttpSetCredentials", api->SetCredentials) &&
+                       Bind(module, "WinHttpSetOption", api->SetOption) &&
+                       Bind(module, "WinHttpAddRequestHeaders", api->AddRequestHeaders) &&
+                       Bind(module, "WinHttpSendRequest", api->SendRequest) &&
+                       Bind(module, "WinHttpReceiveResponse", api->ReceiveResponse) &&
+                       Bind(module, "WinHttpQueryDataAvailable", api->QueryDataAvailable) &&
+                       Bind(module, "WinHttpReadData", api->ReadData) &&
+                       Bind(module, "WinHttpQueryHeaders", api->QueryHeaders) &&
+                       Bind(module, "WinHttpCloseHandle", api->CloseHandle);
     if (!bound) {
         FreeLibrary(module);
         return nullptr;

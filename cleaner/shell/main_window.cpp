@@ -75,7 +75,8 @@ DWORD WINAPI NoticeWorker(LPVOID argument) {
     delete static_cast<NoticeJob*>(argument);
     FetchNotices(job.server, [&job](NoticeBox box, const std::string& text) {
         const int id = box == NoticeBox::kAnnouncement ? ids::kAnnouncement : ids::kUpdateNote;
-        SendMessageW(GetDlgItem(job.window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+        SendMessageW(GetDlgItem(job.window, id), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(ToWide(text).c_str()));
     });
     return 0;
 }
@@ -93,9 +94,9 @@ HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core, const std::
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
     const CreateArguments arguments{&core, &noticeServer};
-    return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                           50, 50, 554, 369, nullptr, CreateMainMenu(), instance,
-                           const_cast<CreateArguments*>(&arguments));
+    return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner",
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 554, 369,
+                           nullptr, CreateMainMenu(), instance, const_cast<CreateArguments*>(&arguments));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

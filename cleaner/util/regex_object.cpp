@@ -30,7 +30,8 @@ DISPID MemberId(IDispatch* object, const wchar_t* name) {
 }
 
 // Calls a member by name; arguments are given in their natural order.
-bool Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT> arguments, VARIANT* result) {
+bool Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT> arguments,
+          VARIANT* result) {
     if (object == nullptr) {
         return false;
     }
@@ -47,7 +48,8 @@ bool Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT
         parameters.rgdispidNamedArgs = &named;
         parameters.cNamedArgs = 1;
     }
-    return SUCCEEDED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters, result, nullptr, nullptr));
+    return SUCCEEDED(
+        object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters, result, nullptr, nullptr));
 }
 
 bool PutBool(IDispatch* object, const wchar_t* name, bool value) {
@@ -149,11 +151,12 @@ std::string RegexObject::SubMatchText(int match, int group) const {
     IDispatch* found = ReadObject(matches_, L"Item", {IndexArgument(match - 1)});
     IDispatch* groups = ReadObject(found, L"SubMatches", {});
     Variant value;
-    const bool read = Call(groups, L"Item", DISPATCH_PROPERTYGET | DISPATCH_METHOD, {IndexArgument(group - 1)},
-                           &value.value);
+    const bool read = Call(groups, L"Item", DISPATCH_PROPERTYGET | DISPATCH_METHOD,
+                           {IndexArgument(group - 1)}, &value.value);
     Release(groups);
     Release(found);
-    if (!read || FAILED(VariantChangeType(&value.value, &value.value, 0, VT_BSTR)) || value.value.bstrVal == nullptr) {
+    if (!read || FAILED(VariantChangeType(&value.value, &value.value, 0, VT_BSTR)) ||
+        value.value.bstrVal == nullptr) {
         return "";
     }
     return ToGbk(std::wstring(value.value.bstrVal, SysStringLen(value.value.bstrVal)));

@@ -33,7 +33,8 @@ TEST(RequestHeadersTest, CompletesTheCallersLinesWithTheMissingDefaults) {
         {"ACCEPT: */*\r\nX-Extra: 1", 0, "",
          "ACCEPT: */*\r\nX-Extra: 1\r\n" + kUserAgent + kEncoding + kLanguage + kCache},
         {"", 0, "a=1; b=2", kUserAgent + kAccept + kEncoding + kLanguage + kCache + "Cookie: a=1; b=2\r\n"},
-        {"cookie: mine=1", 0, "a=1", "cookie: mine=1\r\n" + kUserAgent + kAccept + kEncoding + kLanguage + kCache},
+        {"cookie: mine=1", 0, "a=1",
+         "cookie: mine=1\r\n" + kUserAgent + kAccept + kEncoding + kLanguage + kCache},
         {"Cache-Control: max-age=0\r\nAccept-Language: en", 0, "",
          "Cache-Control: max-age=0\r\nAccept-Language: en\r\n" + kUserAgent + kAccept + kEncoding},
     };

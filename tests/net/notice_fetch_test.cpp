@@ -45,16 +45,17 @@ TEST(FetchNoticesTest, ShowsTheAnnouncementThenTheUpdateNote) {
         {kClosedServer, "", ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FetchFrom(c.server), (Shown{{NoticeBox::kAnnouncement, c.announcement},
-                                              {NoticeBox::kUpdateNote, c.updateNote}}))
+        EXPECT_EQ(FetchFrom(c.server),
+                  (Shown{{NoticeBox::kAnnouncement, c.announcement}, {NoticeBox::kUpdateNote, c.updateNote}}))
             << c.server;
     }
 }
 
 class NoticeWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+        INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                      ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
     }
     void TearDown() override {
@@ -71,7 +72,8 @@ protected:
         SetWindowTextW(GetDlgItem(window_, ids::kUpdateNote), L"-");
     }
     bool WaitForBoxes(const std::string& announcement, const std::string& updateNote) const {
-        return testing::WaitUntil([&] { return Box(ids::kAnnouncement) == announcement && Box(ids::kUpdateNote) == updateNote; });
+        return testing::WaitUntil(
+            [&] { return Box(ids::kAnnouncement) == announcement && Box(ids::kUpdateNote) == updateNote; });
     }
     std::string Box(int id) const { return GetWindowTextGbk(GetDlgItem(window_, id)); }
 
@@ -82,7 +84,8 @@ protected:
 
 TEST_F(NoticeWindowTest, ChineseNoticesAppearInBothBoxes) {
     Open(kServer);
-    EXPECT_TRUE(WaitForBoxes(kAnnouncement, kUpdateNote)) << Box(ids::kAnnouncement) << " / " << Box(ids::kUpdateNote);
+    EXPECT_TRUE(WaitForBoxes(kAnnouncement, kUpdateNote))
+        << Box(ids::kAnnouncement) << " / " << Box(ids::kUpdateNote);
 }
 
 TEST_F(NoticeWindowTest, WithTheServerDownBothBoxesAreEmpty) {

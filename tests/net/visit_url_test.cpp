@@ -90,9 +90,9 @@ TEST(VisitUrlTest, RequestsTheObjectNameOfTheUrl) {
 }
 
 TEST(VisitUrlTest, ChoosesTheVerbByNumberAndGetForOthers) {
-    const std::pair<int, std::string> cases[] = {{0, "GET"},     {1, "POST"},   {2, "HEAD"},  {3, "PUT"},
-                                                 {4, "OPTIONS"}, {5, "DELETE"}, {6, "TRACE"}, {8, "GET"},
-                                                 {-1, "GET"}};
+    const std::pair<int, std::string> cases[] = {{0, "GET"},   {1, "POST"},    {2, "HEAD"},
+                                                 {3, "PUT"},   {4, "OPTIONS"}, {5, "DELETE"},
+                                                 {6, "TRACE"}, {8, "GET"},     {-1, "GET"}};
     for (const auto& [method, verb] : cases) {
         VisitParameters parameters;
         parameters.method = method;
@@ -234,7 +234,8 @@ TEST(VisitUrlTest, AnErrorPageGivesItsStatusAndItsBody) {
     EXPECT_EQ(VisitUrl(kServer + "/status404", parameters), "no such page");
     EXPECT_EQ(parameters.status, "404 Not Found");
     EXPECT_EQ(parameters.body, "no such page");
-    EXPECT_EQ(parameters.responseHeaders.rfind("HTTP/1.1 404 Not Found\r\n", 0), 0u) << parameters.responseHeaders;
+    EXPECT_EQ(parameters.responseHeaders.rfind("HTTP/1.1 404 Not Found\r\n", 0), 0u)
+        << parameters.responseHeaders;
     EXPECT_NE(parameters.responseHeaders.find("Content-Length: 12\r\n"), std::string::npos);
 }
 
@@ -308,13 +309,11 @@ TEST(VisitUrlTest, ASystemWithoutWinHttpGivesMessage700) {
 void TrustTestAuthority() {
     const std::string der = ReadFileBytes(testing::WindowsPathOfUnixPath(ZC_TEST_CA_FILE));
     ASSERT_FALSE(der.empty());
-    HCERTSTORE store =
-        CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+    HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
     ASSERT_NE(store, nullptr);
-    EXPECT_TRUE(CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING,
-                                                 reinterpret_cast<const BYTE*>(der.data()),
-                                                 static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
-                                                 nullptr));
+    EXPECT_TRUE(CertAddEncodedCertificateToStore(
+        store, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()), static_cast<DWORD>(der.size()),
+        CERT_STORE_ADD_REPLACE_EXISTING, nullptr));
     CertCloseStore(store, 0);
 }
 

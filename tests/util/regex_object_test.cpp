@@ -10,8 +10,9 @@ const char* const kCharsetPattern = "<meta.+?charset=[^\\w]?([-\\w]+)";
 
 TEST(RegexObjectTest, FindsTheDeclaredCharsetInAnUpperCaseMetaTag) {
     RegexObject regex;
-    ASSERT_TRUE(regex.Search(kCharsetPattern,
-                             "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">"));
+    ASSERT_TRUE(
+        regex.Search(kCharsetPattern,
+                     "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">"));
     EXPECT_EQ(regex.SubMatchText(1, 1), "UTF-8");
 }
 
