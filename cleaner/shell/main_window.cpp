@@ -7,6 +7,7 @@
 #include "cleaner/shell/delete_rule_window.h"
 #include "cleaner/shell/initialisation.h"
 #include "cleaner/shell/status_texts.h"
+#include "cleaner/net/notice_fetch.h"
 #include "cleaner/store/store_paths.h"
 #include "cleaner/util/timed_message_box.h"
 #include "platform/file_system.h"
@@ -44,6 +45,11 @@ HMENU CreateMainMenu() {
     return bar;
 }
 
+struct CreateArguments {
+    const CleanerCore* core;
+    const std::string* noticeServer;
+};
+
 struct InitialisationJob {
     HWND window;
     const CleanerCore* core;
@@ -61,9 +67,27 @@ DWORD WINAPI InitialisationWorker(LPVOID argument) {
     return 0;
 }
 
+struct NoticeJob {
+    HWND window;
+    std::string server;
+};
+
+// Never waited for: when the window closes during a request, the process ends
+// and takes this thread with it.
+DWORD WINAPI NoticeWorker(LPVOID argument) {
+    const NoticeJob job = *static_cast<NoticeJob*>(argument);
+    delete static_cast<NoticeJob*>(argument);
+    FetchNotices(job.server, [&job](NoticeBox box, const std::string& text) {
+        const int id = box == NoticeBox::kAnnouncement ? ids::kAnnouncement : ids::kUpdateNote;
+        SendMessageW(GetDlgItem(job.window, id), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+    });
+    return 0;
+}
+
 } // namespace
 
-HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core) {
+HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core, const std::string& noticeServer) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = Procedure;
@@ -73,14 +97,16 @@ HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                           50, 50, 554, 369, nullptr, CreateMainMenu(), instance,
-                           const_cast<CleanerCore*>(&core));
+    const CreateArguments arguments{&core, &noticeServer};
+    return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner",
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 554, 369,
+                           nullptr, CreateMainMenu(), instance, const_cast<CreateArguments*>(&arguments));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteToWindowObject<MainWindow>(window, message, wParam, lParam, [](HWND created, void* core) {
-        return new MainWindow(created, *static_cast<const CleanerCore*>(core));
+    return RouteToWindowObject<MainWindow>(window, message, wParam, lParam, [](HWND created, void* parameter) {
+        const auto* arguments = static_cast<const CreateArguments*>(parameter);
+        return new MainWindow(created, *arguments->core, *arguments->noticeServer);
     });
 }
 
@@ -158,6 +184,7 @@ void MainWindow::OnCreated() {
     SetStatus(status::kFirst);
     SetStatus(status::kStarting);
     CloseHandle(CreateThread(nullptr, 0, InitialisationWorker, new InitialisationJob{window_, &core_}, 0, nullptr));
+    CloseHandle(CreateThread(nullptr, 0, NoticeWorker, new NoticeJob{window_, noticeServer_}, 0, nullptr));
 }
 
 void MainWindow::OnCommand(int id) {

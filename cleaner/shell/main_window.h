@@ -9,13 +9,15 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zc {
 
 class MainWindow : public UserInterface {
 public:
-    static HWND Create(HINSTANCE instance, const CleanerCore& core);
+    // noticeServer: scheme, host and optional port of the server of the start-up notices.
+    static HWND Create(HINSTANCE instance, const CleanerCore& core, const std::string& noticeServer);
 
     void ShowMessage(const std::string& text, const std::string& caption) override;
     void ShowTimedMessage(const std::string& text, const std::string& caption) override;
@@ -26,7 +28,8 @@ public:
     void ShowLoadPasswordWindow() override;
 
 private:
-    MainWindow(HWND window, const CleanerCore& core) : window_(window), core_(core) {}
+    MainWindow(HWND window, const CleanerCore& core, std::string noticeServer)
+        : window_(window), core_(core), noticeServer_(std::move(noticeServer)) {}
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     template <typename Object, typename Make>
@@ -41,6 +44,7 @@ private:
 
     HWND window_;
     const CleanerCore& core_;
+    const std::string noticeServer_;
     HWND tabs_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND cleanupLog_ = nullptr;

@@ -34,12 +34,15 @@ std::vector<std::string> MenuTexts(HMENU menu) {
     return texts;
 }
 
+// Nothing listens there: the notice requests fail at once.
+constexpr const char* kNoNoticeServer = "http://127.0.0.1:9";
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
-        window_ = MainWindow::Create(GetModuleHandleW(nullptr), core_);
+        window_ = MainWindow::Create(GetModuleHandleW(nullptr), core_, kNoNoticeServer);
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {

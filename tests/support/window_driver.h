@@ -35,6 +35,8 @@ public:
     HWND WaitForWindow(const std::wstring& className, DWORD timeoutMs = 20000) const;
     // Closes the window as its title bar would and waits for the process to end.
     bool CloseAndWait(HWND window, DWORD timeoutMs = 20000);
+    // The exit code of the ended program (STILL_ACTIVE while it runs).
+    DWORD ExitCode() const;
 
 private:
     PROCESS_INFORMATION process_{};
