@@ -2,6 +2,8 @@
 
 #include "common/gbk_text.h"
 
+#include <utility>
+
 namespace zc {
 namespace {
 
@@ -60,26 +62,35 @@ std::string TrimProfileName(const std::string& name) {
     return TrimSpaces(name.substr(begin));
 }
 
-bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (IsGbkLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
-                return false;
-            }
-            ++i;
-        } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
+std::string FoldAsciiCase(const std::string& text) {
+    std::string folded = text;
+    for (size_t i = 0; i < folded.size(); ++i) {
+        if (IsGbkLeadByte(static_cast<unsigned char>(folded[i])) && i + 1 < folded.size()) {
+            ++i; // the second byte of a double-byte character is no letter
+        } else {
+            folded[i] = FoldAscii(folded[i]);
         }
     }
-    return true;
+    return folded;
+}
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && FoldAsciiCase(a) == FoldAsciiCase(b);
+}
+
+void IniDocument::AddSection(const std::string& name) {
+    sectionIndex_.emplace(FoldAsciiCase(name), sections_.size());
+    sections_.push_back(Section{name, {}, {}});
+}
+
+void IniDocument::AddEntry(Section& section, Entry entry) {
+    section.entryIndex.emplace(FoldAsciiCase(entry.name), section.entries.size());
+    section.entries.push_back(std::move(entry));
 }
 
 IniDocument IniDocument::Parse(const std::string& bytes) {
     IniDocument doc;
-    doc.sections_.push_back(Section{}); // lines before the first header
+    doc.AddSection(""); // lines before the first header
     size_t pos = 0;
     while (pos < bytes.size()) {
         size_t lineEnd = bytes.find('\n', pos);
@@ -100,7 +111,7 @@ IniDocument IniDocument::Parse(const std::string& bytes) {
         if (line[0] == '[') {
             const size_t close = line.rfind(']');
             if (close != std::string::npos) {
-                doc.sections_.push_back(Section{line.substr(1, close - 1), {}});
+                doc.AddSection(line.substr(1, close - 1));
                 continue;
             }
         }
@@ -114,7 +125,7 @@ IniDocument IniDocument::Parse(const std::string& bytes) {
             entry.value = TrimSpaces(line.substr(equals + 1));
             entry.hasValue = true;
         }
-        doc.sections_.back().entries.push_back(entry);
+        AddEntry(doc.sections_.back(), std::move(entry));
     }
     return doc;
 }
@@ -137,12 +148,13 @@ std::string IniDocument::Serialize() const {
 }
 
 IniDocument::Section* IniDocument::FindSection(const std::string& trimmedName) {
-    for (Section& section : sections_) {
-        if (EqualsIgnoringAsciiCase(section.name, trimmedName)) {
-            return &section;
-        }
-    }
-    return nullptr;
+    const auto found = sectionIndex_.find(FoldAsciiCase(trimmedName));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+const IniDocument::Entry* IniDocument::FindEntry(const Section& section, const std::string& trimmedName) {
+    const auto found = section.entryIndex.find(FoldAsciiCase(trimmedName));
+    return found == section.entryIndex.end() ? nullptr : &section.entries[found->second];
 }
 
 const IniDocument::Section* IniDocument::FindSection(const std::string& trimmedName) const {
@@ -157,14 +169,10 @@ std::string IniDocument::Get(const std::string& section, const std::string& key,
         return "";
     }
     std::string result = TrimSpaces(fallback);
-    if (const Section* found = FindSection(sectionName)) {
-        for (const Entry& entry : found->entries) {
-            if (EqualsIgnoringAsciiCase(entry.name, keyName)) {
-                if (entry.hasValue) {
-                    result = entry.value;
-                }
-                break;
-            }
+    if (const Section* section = FindSection(sectionName)) {
+        const Entry* entry = FindEntry(*section, keyName);
+        if (entry != nullptr && entry->hasValue) {
+            result = entry->value;
         }
     }
     return CutToReadBuffer(StripMatchingQuotes(result));
@@ -178,21 +186,21 @@ void IniDocument::Set(const std::string& section, const std::string& key, const 
     }
     Section* target = FindSection(sectionName);
     if (target == nullptr) {
-        sections_.push_back(Section{sectionName, {}});
+        AddSection(sectionName);
         target = &sections_.back();
     }
     size_t start = 0;
     while (start < value.size() && IsProfileSpace(value[start])) {
         ++start;
     }
-    for (Entry& entry : target->entries) {
-        if (EqualsIgnoringAsciiCase(entry.name, keyName)) {
-            entry.value = value.substr(start);
-            entry.hasValue = true;
-            return;
-        }
+    const auto found = target->entryIndex.find(FoldAsciiCase(keyName));
+    if (found != target->entryIndex.end()) {
+        Entry& entry = target->entries[found->second];
+        entry.value = value.substr(start);
+        entry.hasValue = true;
+        return;
     }
-    target->entries.push_back(Entry{keyName, value.substr(start), true});
+    AddEntry(*target, Entry{keyName, value.substr(start), true});
 }
 
 } // namespace zc

@@ -5,6 +5,7 @@
 // a value in matching quotes is read without them, and a write replaces a value
 // in place or appends the key (and the section) at the end. Bytes are GBK.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zc {
@@ -28,15 +29,22 @@ private:
         std::string value;
         bool hasValue = false;
     };
+    // Names are looked up by their case-folded form; the first of equal names wins.
+    using NameIndex = std::unordered_map<std::string, size_t>;
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        NameIndex entryIndex;
     };
 
+    void AddSection(const std::string& name);
+    static void AddEntry(Section& section, Entry entry);
     Section* FindSection(const std::string& trimmedName);
     const Section* FindSection(const std::string& trimmedName) const;
+    static const Entry* FindEntry(const Section& section, const std::string& trimmedName);
 
     std::vector<Section> sections_;
+    NameIndex sectionIndex_;
 };
 
 // Removes leading bytes up to and including the blank, and trailing blanks,
@@ -46,5 +54,8 @@ std::string TrimProfileName(const std::string& name);
 // True when the two GBK texts are equal but for the letter case of ASCII
 // letters; bytes inside double-byte characters are compared exactly.
 bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b);
+
+// The GBK text with its single-byte ASCII letters in lower case.
+std::string FoldAsciiCase(const std::string& text);
 
 } // namespace zc

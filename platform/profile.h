@@ -3,6 +3,8 @@
 // Windows profile functions but on GBK bytes, so Chinese sections, keys and
 // values survive on a Windows of any ANSI code page.
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zc {
 
@@ -12,6 +14,9 @@ std::string ReadIniValue(const std::string& path, const std::string& section, co
                               const std::string& fallback = "");
 // Creates the file, the section and the key as needed.
 void WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
+                   const std::string& value);
+// The same as writing the keys one after the other, with one write of the file.
+void WriteIniValues(const std::string& path, const std::string& section,
+                    const std::vector<std::pair<std::string, std::string>>& keysAndValues);
 
 } // namespace zc

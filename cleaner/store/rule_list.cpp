@@ -4,6 +4,9 @@
 #include "cleaner/store/store_paths.h"
 #include "platform/profile.h"
 
+#include <utility>
+#include <vector>
+
 namespace zc {
 namespace {
 
@@ -25,17 +28,16 @@ void RefreshRuleList(const CleanerCore& core, UserInterface& ui, CheckList& list
     ui.SetStatus("[系统状态]正在初始化应用程序规则列表...");
     list.Clear();
     ui.SetStatus("[系统状态]正在渲染选择夹...");
-    const std::string positions = core.PathOf(paths::kListPositions);
-    int position = 0;
+    std::vector<std::pair<std::string, std::string>> positions;
     for (const std::string& name : ListedRuleNames(core.ReadSealedText(core.PathOf(paths::kConfigList)))) {
         const std::string type = core.RuleType(name);
         // Version and program name always come from the "Program" folder; only
         // the author follows the registered type.
         list.Append(RuleCaption(core.RuleAuthor(type, name), core.RuleVersion("Program", name), name,
                                 core.RuleProgramName("Program", name)));
-        WriteIniValue(positions, kPositionSection, std::to_string(position), name);
-        ++position;
+        positions.emplace_back(std::to_string(positions.size()), name);
     }
+    WriteIniValues(core.PathOf(paths::kListPositions), kPositionSection, positions);
     ui.SetStatus("[系统状态]正在读取基础配置...");
     const std::string sum = core.PathOf(paths::kSum);
     for (int p = 0; p < list.Count(); ++p) {

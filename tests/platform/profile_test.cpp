@@ -115,6 +115,25 @@ TEST_F(ProfileTable, StoreWritesEveryCaseOfTheTable) {
     }
 }
 
+TEST_F(ProfileTable, ReadsSeeEveryChangeOfTheFile) {
+    WriteFileBytes(path_, "[A]\r\nk=1\r\n");
+    EXPECT_EQ(ReadIniValue(path_, "A", "k"), "1");
+    WriteFileBytes(path_, "[A]\r\nk=2\r\n"); // same size, written behind the store's back
+    EXPECT_EQ(ReadIniValue(path_, "A", "k"), "2");
+    WriteIniValue(path_, "A", "k", "3");
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nk=3\r\n");
+    DeleteOneFile(path_);
+    EXPECT_EQ(ReadIniValue(path_, "A", "k", "gone"), "gone");
+    WriteIniValue(path_, "A", "j", "4");
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nj=4\r\n");
+}
+
+TEST_F(ProfileTable, BatchWriteEqualsWritingOneAfterTheOther) {
+    WriteFileBytes(path_, "[RUNI]\r\n5=old\r\n");
+    WriteIniValues(path_, "RUNI", {{"0", "A"}, {"1", "B"}, {" ", "ignored"}, {"0", "C"}});
+    EXPECT_EQ(ReadFileBytes(path_), "[RUNI]\r\n5=old\r\n0=C\r\n1=B\r\n");
+}
+
 TEST_F(ProfileTable, MissingFileGivesTheFallback) {
     EXPECT_EQ(ReadIniValue(folder_ / "absent.ini", "A", "k", "fb"), "fb");
     EXPECT_FALSE(FileExists(folder_ / "absent.ini"));
