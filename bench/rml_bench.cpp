@@ -3,6 +3,7 @@
 // both times and their ratio.
 //
 // Usage: rml_bench [folders [files per folder]]   (default 1000 x 100)
+#include "bench/silent_interface.h"
 #include "cleaner/script/pattern_delete.h"
 #include "platform/file_system.h"
 #include "platform/gbk.h"
@@ -15,17 +16,6 @@
 #include <string>
 
 namespace {
-
-class SilentInterface : public zc::UserInterface {
-  public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    void ShowTimedMessage(const std::string&, const std::string&) override {}
-    void SetStatus(const std::string&) override {}
-    void AppendCleanupLog(const std::string&) override {}
-    void CopyToClipboard(const std::string&) override {}
-    std::string ChooseOpenFile() override { return ""; }
-    void ShowLoadPasswordWindow() override {}
-};
 
 // Folders of ten subfolders each, so the walk has depth as well as width.
 void BuildTree(const std::string& root, int folders, int filesPerFolder) {

@@ -2,6 +2,7 @@
 // registered rules (one in fifty switched on, each with a one-line script),
 // with the ratio of the 2,000-rule time to the 500-rule time. Linear growth
 // gives about 4. Usage: rule_list_bench [small [large]]
+#include "bench/silent_interface.h"
 #include "cleaner/script/cleanup_run.h"
 #include "cleaner/store/registration_list.h"
 #include "cleaner/store/rule_list.h"
@@ -19,18 +20,6 @@
 #include <string>
 
 namespace {
-
-class SilentInterface : public zc::UserInterface {
-public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    void ShowTimedMessage(const std::string&, const std::string&) override {}
-    void SetStatus(const std::string&) override {}
-    void AppendCleanupLog(const std::string& text) override { logBytes += text.size(); }
-    void CopyToClipboard(const std::string&) override {}
-    std::string ChooseOpenFile() override { return ""; }
-    void ShowLoadPasswordWindow() override {}
-    size_t logBytes = 0;
-};
 
 class CountingList : public zc::CheckList {
 public:

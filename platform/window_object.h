@@ -26,6 +26,21 @@ LRESULT RouteToWindowObject(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+// Registers a window class with the arrow cursor, the program's icon and the
+// given background colour; registering it again does no harm.
+inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                                int backgroundColour = COLOR_WINDOW) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
 // Shows the main window and runs the message loop until it is destroyed;
 // returns the exit code (1 when there is no window).
 inline int RunMainWindow(HWND window, int showCommand) {

@@ -36,15 +36,7 @@ struct LabelledBox {
 
 HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory,
                          const std::string& workParent) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kWindowClass, Procedure);
     CreationPlaces places{programDirectory, workParent};
     return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner Rules Maker",
                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 694, 445,

@@ -1,6 +1,7 @@
 #include "cleaner/packages/load_password_window.h"
 
 #include "platform/ui_font.h"
+#include "platform/window_object.h"
 #include "platform/window_text.h"
 
 namespace zc {
@@ -52,21 +53,10 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterWindowClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
-}
-
 } // namespace
 
 HWND CreateLoadPasswordWindow(HWND owner, const CleanerCore& core, MessageSink show) {
-    RegisterWindowClass();
+    RegisterWindowClass(GetModuleHandleW(nullptr), kWindowClass, Procedure, COLOR_BTNFACE);
     auto* state = new WindowState{core, std::move(show)};
     HWND window =
         CreateWindowExW(0, kWindowClass, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,

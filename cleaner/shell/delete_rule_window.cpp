@@ -2,6 +2,7 @@
 
 #include "cleaner/store/rule_deletion.h"
 #include "platform/ui_font.h"
+#include "platform/window_object.h"
 #include "platform/window_text.h"
 
 namespace zc {
@@ -44,14 +45,7 @@ LRESULT CALLBACK DeleteRuleProcedure(HWND window, UINT message, WPARAM wParam, L
 
 void ShowDeleteRuleWindow(HWND owner, const CleanerCore& core, UserInterface& ui) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DeleteRuleProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kDeleteRuleWindowClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kDeleteRuleWindowClass, DeleteRuleProcedure, COLOR_BTNFACE);
 
     DeleteRuleState state{core, ui};
     HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kDeleteRuleWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU,

@@ -88,15 +88,7 @@ DWORD WINAPI NoticeWorker(LPVOID argument) {
 } // namespace
 
 HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core, const std::string& noticeServer) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kWindowClass, Procedure);
     const CreateArguments arguments{&core, &noticeServer};
     return CreateWindowExW(0, kWindowClass, L"Zephon Cleaner",
                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 50, 50, 554, 369,
