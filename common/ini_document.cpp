@@ -122,7 +122,9 @@ IniDocument IniDocument::Parse(const std::string& bytes) {
 std::string IniDocument::Serialize() const {
     std::string out;
     for (const Section& section : sections_) {
-        if (!section.name.empty()) {
+        // Only the lines before the first header have no header of their own; a
+        // header "[]" stays, or its keys would join the section above it.
+        if (&section != &sections_.front()) {
             out += "[" + section.name + "]\r\n";
         }
         for (const Entry& entry : section.entries) {

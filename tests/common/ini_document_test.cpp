@@ -20,6 +20,13 @@ TEST(IniDocument, WritesWithEmptyNamesAreIgnored) {
     EXPECT_EQ(doc.Serialize(), "[A]\r\nk=v\r\n");
 }
 
+TEST(IniDocument, WriteKeepsAnEmptySectionHeaderSoItsKeysStayOutOfTheSectionAbove) {
+    IniDocument doc = IniDocument::Parse("[x]\r\na=1\r\n[]\r\nb=2\r\n");
+    doc.Set("x", "a", "3");
+    EXPECT_EQ(doc.Serialize(), "[x]\r\na=3\r\n[]\r\nb=2\r\n");
+    EXPECT_EQ(IniDocument::Parse(doc.Serialize()).Get("x", "b", "none"), "none");
+}
+
 TEST(IniDocument, HeaderEndsAtItsLastClosingBracket) {
     const IniDocument doc = IniDocument::Parse("[a]b]\r\nk=v\r\n[open\r\nj=w\r\n");
     EXPECT_EQ(doc.Get("a]b", "k"), "v");
