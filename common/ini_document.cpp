@@ -169,7 +169,8 @@ std::string IniDocument::Get(const std::string& section, const std::string& key,
             }
         }
     }
-    return CutToReadBuffer(StripMatchingQuotes(result));
+    // Readers get the value as a C string, which ends at a zero byte.
+    return CutToReadBuffer(StripMatchingQuotes(TextUpToZero(result)));
 }
 
 void IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {

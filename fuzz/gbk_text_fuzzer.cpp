@@ -68,6 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t maxPieces = provider.ConsumeIntegralInRange<std::size_t>(0, 4);
     const std::string text = provider.ConsumeRemainingBytesAsString();
 
+    const std::vector<std::size_t> starts = CharacterStarts(text);
+    const std::size_t lastStart = starts.size() >= 2 ? starts[starts.size() - 2] : std::string::npos;
+    FUZZ_CHECK(zc::EndsInCutCharacter(text) == (!text.empty() && lastStart + 1 == text.size() &&
+                                                zc::IsGbkLeadByte(static_cast<unsigned char>(text.back()))));
     CheckFind(text, left);
     CheckSplit(text, left, maxPieces);
     const std::string between = zc::TextBetween(text, left, right);
