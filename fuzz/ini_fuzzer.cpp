@@ -36,9 +36,11 @@ bool IsOneTrimmedLine(const std::string& value) {
 }
 
 // A value that the read gives back as written: one line, no blanks or quotes
-// at either end, short enough for the read buffer.
+// at either end, no zero byte (reads end there), short enough for the read
+// buffer.
 bool IsPlainValue(const std::string& value) {
-    if (value.size() >= zc::IniDocument::kReadBufferSize - 1 || !IsOneTrimmedLine(value)) {
+    if (value.size() >= zc::IniDocument::kReadBufferSize - 1 || !IsOneTrimmedLine(value) ||
+        value.find('\0') != std::string::npos) {
         return false;
     }
     const auto isEdge = [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '"' || c == '\''; };
