@@ -12,6 +12,14 @@ bool IsGbkLeadByte(unsigned char c) {
     return c >= 0x81 && c <= 0xFE;
 }
 
+bool EndsInCutCharacter(const std::string& text) {
+    std::size_t pos = 0;
+    while (pos + 1 < text.size()) {
+        pos += IsGbkLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
+    }
+    return pos + 1 == text.size() && IsGbkLeadByte(static_cast<unsigned char>(text[pos]));
+}
+
 std::size_t FindText(const std::string& haystack, const std::string& needle,
                      std::size_t startPos) {
     const std::size_t size = haystack.size();

@@ -15,6 +15,11 @@ namespace zc {
 // True for 0x81..0xFE, the bytes that open a double-byte GBK character.
 bool IsGbkLeadByte(unsigned char c);
 
+// True when the text ends in the lead byte of a cut-off double-byte
+// character: whatever byte is appended next (a "\" say) would become that
+// character's second byte.
+bool EndsInCutCharacter(const std::string& text);
+
 // Position of the first occurrence of needle at or after startPos, or npos.
 // startPos must be the start of a character (0, or the end of an earlier
 // match). An empty needle is found at startPos when startPos <= size.

@@ -133,7 +133,9 @@ IniDocument IniDocument::Parse(const std::string& bytes) {
 std::string IniDocument::Serialize() const {
     std::string out;
     for (const Section& section : sections_) {
-        if (!section.name.empty()) {
+        // Only the lines before the first header have no header of their own; a
+        // header "[]" stays, or its keys would join the section above it.
+        if (&section != &sections_.front()) {
             out += "[" + section.name + "]\r\n";
         }
         for (const Entry& entry : section.entries) {
@@ -175,7 +177,8 @@ std::string IniDocument::Get(const std::string& section, const std::string& key,
             result = entry->value;
         }
     }
-    return CutToReadBuffer(StripMatchingQuotes(result));
+    // Readers get the value as a C string, which ends at a zero byte.
+    return CutToReadBuffer(StripMatchingQuotes(TextUpToZero(result)));
 }
 
 void IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {

@@ -1,5 +1,6 @@
 #include "platform/tree_delete.h"
 
+#include "common/gbk_text.h"
 #include "platform/gbk.h"
 
 #include <windows.h>
@@ -37,7 +38,9 @@ void EmptyDirectory(const std::string& directory) {
 
 bool DeleteDirectoryTree(const std::string& path) {
     const std::string directory = path.substr(std::min(path.find_first_not_of(' '), path.size()));
-    if (directory.empty() || IsDriveRoot(directory)) {
+    // A cut-off last character would swallow the "\" joined to it and reach
+    // names beside the directory instead of inside it.
+    if (directory.empty() || IsDriveRoot(directory) || EndsInCutCharacter(directory)) {
         return false;
     }
     if (IsLink(directory)) {

@@ -8,7 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
           libz-mingw-w64-dev wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
-          cmake ninja-build googletest libgtest-dev clang locales x11-utils
+          cmake ninja-build googletest libgtest-dev clang libclang-rt-14-dev locales x11-utils
           python3 python3-pycryptodome openssl bzip2 dpkg-dev)
 
 sudo_cmd=()

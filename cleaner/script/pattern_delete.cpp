@@ -38,7 +38,14 @@ int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const s
         ui.ShowTimedMessage(kWrongMaskMessage, "友情提醒");
         return 0;
     }
-    const bool endsInBackslash = !directory.empty() && directory.back() == '\\';
+    // A cut-off last character would swallow the "\" joined to it, and a last
+    // "\" byte may be the second byte of a character: either way the search
+    // would reach names beside the directory instead of inside it.
+    if (EndsInCutCharacter(directory)) {
+        return count;
+    }
+    const bool endsInBackslash = !directory.empty() && directory.back() == '\\' &&
+                                 !EndsInCutCharacter(directory.substr(0, directory.size() - 1));
     return DeleteInTree(endsInBackslash ? directory : directory + "\\", mask, recurse, count);
 }
 

@@ -38,6 +38,26 @@ TEST(GbkTextTest, LeadBytesAre81ToFE) {
     }
 }
 
+TEST(GbkTextTest, EndsInCutCharacterOnlyForALeadByteWithoutItsSecondByte) {
+    const struct {
+        std::string text;
+        bool cut;
+    } cases[] = {
+        {"", false},
+        {"\x81", true},
+        {"abc\xd6", true},
+        {"\xd6\xd0", false},         // one whole character
+        {"\xd6\xd0\xd6", true},      // a whole one, then a cut-off one
+        {"\xd6\xd6\xd6\xd6", false}, // two whole characters, not a cut-off one at the end
+        {"T\x81\\", false},          // the "\" is the second byte of the character
+        {"a\x80", false},            // 0x80 and 0xFF open no character
+        {"a\xff", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EndsInCutCharacter(c.text), c.cut) << Show(c.text);
+    }
+}
+
 TEST(GbkTextTest, FindTextStepsOverDoubleByteCharacters) {
     struct Case {
         std::string haystack;

@@ -20,6 +20,20 @@ TEST(IniDocument, WritesWithEmptyNamesAreIgnored) {
     EXPECT_EQ(doc.Serialize(), "[A]\r\nk=v\r\n");
 }
 
+TEST(IniDocument, WriteKeepsAnEmptySectionHeaderSoItsKeysStayOutOfTheSectionAbove) {
+    IniDocument doc = IniDocument::Parse("[x]\r\na=1\r\n[]\r\nb=2\r\n");
+    doc.Set("x", "a", "3");
+    EXPECT_EQ(doc.Serialize(), "[x]\r\na=3\r\n[]\r\nb=2\r\n");
+    EXPECT_EQ(IniDocument::Parse(doc.Serialize()).Get("x", "b", "none"), "none");
+}
+
+TEST(IniDocument, ReadValueEndsAtAZeroByte) {
+    using namespace std::string_literals;
+    const IniDocument doc = IniDocument::Parse("[A]\r\nk=C:\\a\0\\b\r\nq=\"x\0\"\r\n"s);
+    EXPECT_EQ(doc.Get("A", "k"), "C:\\a");
+    EXPECT_EQ(doc.Get("A", "q"), "\"x");
+}
+
 TEST(IniDocument, HeaderEndsAtItsLastClosingBracket) {
     const IniDocument doc = IniDocument::Parse("[a]b]\r\nk=v\r\n[open\r\nj=w\r\n");
     EXPECT_EQ(doc.Get("a]b", "k"), "v");

@@ -165,6 +165,30 @@ TEST_F(ImportPackageTest, RefusesNamesThatOccurInTheRegistrationList) {
     }
 }
 
+TEST_F(ImportPackageTest, EveryForbiddenCharacterInNameOrTypeIsRefused) {
+    // Line breaks are left out: inside Member.zcc they end the value instead.
+    std::string forbidden = "<>:\"/\\|?*\x7f";
+    for (char c = 1; c < 0x20; ++c) {
+        if (c != '\r' && c != '\n') {
+            forbidden += c;
+        }
+    }
+    const auto before = testing::TreeOf(folder_.Path());
+    for (const char c : forbidden) {
+        RuleSpec badName;
+        badName.name = std::string("a") + c + "b";
+        RuleSpec badType;
+        badType.type = std::string("Pro") + c + "gram";
+        for (const RuleSpec& rule : {badName, badType}) {
+            const std::string path = Place("bad.zcp", PackageBytes(rule));
+            auto expected = before;
+            expected["in\\bad.zcp"] = ReadFileBytes(path);
+            EXPECT_EQ(Import(path), Messages{kUnusableName}) << static_cast<int>(c);
+            EXPECT_EQ(testing::TreeOf(folder_.Path()), expected) << static_cast<int>(c);
+        }
+    }
+}
+
 TEST_F(ImportPackageTest, SystemRuleIsRegisteredWithoutTheProgramLists) {
     RuleSpec rule;
     rule.name = "Logs";

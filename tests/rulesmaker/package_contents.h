@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_folder.h"
+#include "tests/support/folder_snapshot.h"
 
 namespace zc::testing {
 

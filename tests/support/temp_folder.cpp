@@ -1,11 +1,9 @@
 #include "tests/support/temp_folder.h"
 
-#include "platform/directory_search.h"
 #include "platform/gbk.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -27,17 +25,6 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     RemoveTreeForTest(path_);
-}
-
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const DirectoryEntry& entry : ListMatches(folder + "\\*")) {
-        if (entry.name != "." && entry.name != "..") {
-            names.push_back(entry.name);
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 void RemoveTreeForTest(const std::string& path) {

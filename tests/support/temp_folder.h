@@ -1,7 +1,6 @@
 #pragma once
 // A fresh, empty folder for one test, removed with everything in it afterwards.
 #include <string>
-#include <vector>
 
 namespace zc::testing {
 
@@ -20,9 +19,6 @@ public:
 private:
     std::string path_;
 };
-
-// Names in the folder, sorted, without "." and "..".
-std::vector<std::string> NamesIn(const std::string& folder);
 
 // Removes a folder with all its contents (test clean-up only).
 void RemoveTreeForTest(const std::string& path);
