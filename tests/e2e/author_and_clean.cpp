@@ -30,16 +30,31 @@ void AuthorAndClean(const ScenarioFolders& folders) {
     rule.programName = "沙盒";
     rule.script = "// sweeps the sandbox\r\n"
                   "ECHO sweep by %%USER%%\r\n"
-                  "RMF " + dir + "\\single.tmp\r\n"
-                  "RMF " + dir + "\\with##blank.tmp\r\n"
-                  "RMR " + dir + "\\tree\r\n"
-                  "RML " + dir + "\\logs *.log True\r\n"
-                  "RML " + dir + "\\flat *.log False\r\n"
-                  "GETREG target CURRENT_USER " + target.ScriptPath() + "\r\n"
+                  "RMF " +
+                  dir +
+                  "\\single.tmp\r\n"
+                  "RMF " +
+                  dir +
+                  "\\with##blank.tmp\r\n"
+                  "RMR " +
+                  dir +
+                  "\\tree\r\n"
+                  "RML " +
+                  dir +
+                  "\\logs *.log True\r\n"
+                  "RML " +
+                  dir +
+                  "\\flat *.log False\r\n"
+                  "GETREG target CURRENT_USER " +
+                  target.ScriptPath() +
+                  "\r\n"
                   "ECHO target %%target%%\r\n"
                   "RMF %%target%%\r\n"
-                  "RMF " + dir + "\\missing.tmp\r\n"
-                  "RMF " + dir + "\\logs\r\n";
+                  "RMF " +
+                  dir +
+                  "\\missing.tmp\r\n"
+                  "RMF " +
+                  dir + "\\logs\r\n";
     const std::string package = ExportRule(folders.maker, rule);
 
     Step("start Zephon Cleaner in its own folder");
@@ -61,10 +76,15 @@ void AuthorAndClean(const ScenarioFolders& folders) {
     wchar_t user[256] = {};
     DWORD size = 256;
     GetUserNameW(user, &size);
-    const std::string pane = "[系统状态]执行规则  E2eSweep...\r\n"
-                             "[INFO][E2eSweep]sweep by " + ToGbk(user) + "\r\n"
-                             "[INFO][E2eSweep]target " + sandbox + "\\fromreg.dat\r\n"
-                             "[ERROR]执行规则  E2eSweep时，针对文件的处理发生了异常回调，此位于脚本行：12\r\n";
+    const std::string pane =
+        "[系统状态]执行规则  E2eSweep...\r\n"
+        "[INFO][E2eSweep]sweep by " +
+        ToGbk(user) +
+        "\r\n"
+        "[INFO][E2eSweep]target " +
+        sandbox +
+        "\\fromreg.dat\r\n"
+        "[ERROR]执行规则  E2eSweep时，针对文件的处理发生了异常回调，此位于脚本行：12\r\n";
     cleaner.RunCleanupExpecting(pane);
     std::printf("    The cleanup pane holds:\n");
     for (size_t start = 0, end; (end = pane.find("\r\n", start)) != std::string::npos; start = end + 2) {
@@ -73,8 +93,8 @@ void AuthorAndClean(const ScenarioFolders& folders) {
 
     Step("look into the sandbox: exactly the targets are gone");
     RequireSandbox(sandbox,
-                   {"single.tmp", "with blank.tmp", "tree", "logs\\x.log", "logs\\deep\\y.log", "flat\\top.log",
-                    "fromreg.dat"},
+                   {"single.tmp", "with blank.tmp", "tree", "logs\\x.log", "logs\\deep\\y.log",
+                    "flat\\top.log", "fromreg.dat"},
                    {"logs\\keep.txt", "logs\\deep\\notes.txt", "flat\\inner\\z.log", "other.tmp"});
     Require(!FileExists(folders.cleaner + "\\Rules\\Temp\\Vartemp.zct"), "the variable store is left behind");
 

@@ -12,11 +12,13 @@ namespace zc::e2e {
 CleanerSession::CleanerSession(const std::string& folder) {
     CreateOneDirectory(folder);
     const std::string exe = folder + "\\Zephon Cleaner.exe";
-    Require(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_CLEANER_EXE), exe), "the program could not be copied");
+    Require(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_CLEANER_EXE), exe),
+            "the program could not be copied");
     program_ = std::make_unique<testing::RunningProgram>(exe, folder);
     Require(program_->Started(), "the program did not start");
-    window_ = program_->WaitForWindow(L"ZephonCleanerMain");
+    window_ = program_->WaitForWindow(L"ZephonCleanerMain", kPatienceMs);
     Require(window_ != nullptr, "the main window did not appear");
+    Require(WaitUntilAnswering(window_), "the main window does not answer");
 }
 
 HWND CleanerSession::Control(int id) const {
@@ -25,26 +27,33 @@ HWND CleanerSession::Control(int id) const {
     return control;
 }
 
-std::string CleanerSession::Status() const { return testing::TextOf(Control(ids::kStatusBar)); }
+std::string CleanerSession::Status() const {
+    return testing::TextOf(Control(ids::kStatusBar));
+}
 
 void CleanerSession::WaitForStatus(const std::string& status) const {
-    Require(testing::WaitUntil([&] { return Status() == status; }),
+    Require(testing::WaitUntil([&] { return Status() == status; }, kPatienceMs),
             "the status pane shows \"" + Status() + "\" instead of \"" + status + "\"");
 }
 
-void CleanerSession::ChooseMenu(int command) const { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+void CleanerSession::ChooseMenu(int command) const {
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
 
 void CleanerSession::ChooseImport(const std::string& packagePath) const {
     ChooseMenu(ids::kMenuImport);
     ChooseFile(WaitForFileDialog(ProcessId()), packagePath);
 }
 
-void CleanerSession::OpenPage(Page page) const { ClickTab(Control(ids::kTabs), static_cast<int>(page)); }
+void CleanerSession::OpenPage(Page page) const {
+    ClickTab(Control(ids::kTabs), static_cast<int>(page));
+}
 
 void CleanerSession::SwitchOnRule(const std::string& caption) const {
     OpenPage(Page::Programs);
     HWND list = Control(ids::kRuleList);
-    Require(testing::WaitUntil([&] { return ListItemCount(list) > 0; }, 10000), "the rule list stays empty");
+    Require(testing::WaitUntil([&] { return ListItemCount(list) > 0; }, kPatienceMs),
+            "the rule list stays empty");
     int position = -1;
     for (int i = 0; i < ListItemCount(list); ++i) {
         if (ListItemText(list, i) == caption) {
@@ -61,13 +70,15 @@ void CleanerSession::SwitchOnRule(const std::string& caption) const {
 void CleanerSession::RunCleanupExpecting(const std::string& paneText) const {
     OpenPage(Page::Cleanup);
     PressButton(Control(ids::kRunCleanup));
-    Require(testing::WaitUntil([&] { return PaneText() == paneText; }),
+    Require(testing::WaitUntil([&] { return PaneText() == paneText; }, kPatienceMs),
             "the cleanup pane holds\n" + PaneText() + "\ninstead of\n" + paneText);
     WaitForStatus(kIdleStatus);
     Screenshot(window_, "cleanup-pane");
 }
 
-std::string CleanerSession::PaneText() const { return testing::TextOf(Control(ids::kCleanupLog)); }
+std::string CleanerSession::PaneText() const {
+    return testing::TextOf(Control(ids::kCleanupLog));
+}
 
 void CleanerSession::Close() {
     Require(program_->CloseAndWait(window_), "the program did not end after its window was closed");

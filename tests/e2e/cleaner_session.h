@@ -13,7 +13,7 @@ inline constexpr const char* kIdleStatus = "[系统状态]待命Ing...";
 enum class Page { Home = 0, Programs = 1, Cleanup = 2 };
 
 class CleanerSession {
-public:
+  public:
     // Copies the program into the folder (created when missing) and starts it there.
     explicit CleanerSession(const std::string& folder);
 
@@ -37,7 +37,7 @@ public:
     // Closes the window by its title bar and waits for the process to end.
     void Close();
 
-private:
+  private:
     std::unique_ptr<testing::RunningProgram> program_;
     HWND window_ = nullptr;
 };

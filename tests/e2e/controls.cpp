@@ -12,7 +12,7 @@ namespace {
 // Memory inside the process that owns a window, for the control messages
 // whose arguments point to memory: the control reads and writes it there.
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer(HWND window, size_t size) : size_(size) {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
@@ -37,21 +37,33 @@ public:
                 "the program's memory could not be written");
     }
     void Read(void* bytes, size_t size, size_t offset = 0) const {
-        Require(offset + size <= size_ && ReadProcessMemory(process_, Address() + offset, bytes, size, nullptr),
+        Require(offset + size <= size_ &&
+                    ReadProcessMemory(process_, Address() + offset, bytes, size, nullptr),
                 "the program's memory could not be read");
     }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     void* address_ = nullptr;
     size_t size_;
 };
 
-POINT CentreOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+POINT CentreOf(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 constexpr int kTextChars = 1024;
 
 } // namespace
+
+bool WaitUntilAnswering(HWND window) {
+    return testing::WaitUntil(
+        [window] {
+            DWORD_PTR result = 0;
+            return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+        },
+        kPatienceMs);
+}
 
 void SetText(HWND box, const std::string& text) {
     const std::wstring wide = ToWide(text);
@@ -76,7 +88,9 @@ void ClickAt(HWND control, POINT point) {
     PostMessageW(control, WM_LBUTTONUP, 0, position);
 }
 
-int TabCount(HWND tabs) { return static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)); }
+int TabCount(HWND tabs) {
+    return static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+}
 
 std::string TabText(HWND tabs, int index) {
     RemoteBuffer buffer(tabs, sizeof(TCITEMW) + kTextChars * sizeof(wchar_t));
@@ -98,11 +112,13 @@ void ClickTab(HWND tabs, int index) {
     RECT rect{};
     buffer.Read(&rect, sizeof(rect));
     ClickAt(tabs, CentreOf(rect));
-    Require(testing::WaitUntil([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == index; }, 10000),
+    Require(testing::WaitUntil([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == index; }, kPatienceMs),
             "the click did not select tab " + std::to_string(index));
 }
 
-int ListItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+int ListItemCount(HWND list) {
+    return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
 
 std::string ListItemText(HWND list, int index) {
     RemoteBuffer buffer(list, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
@@ -134,7 +150,7 @@ void ClickListCheckBox(HWND list, int index) {
     // The check box is the state image at the left end of the item.
     const int boxWidth = GetSystemMetrics(SM_CXSMICON);
     ClickAt(list, POINT{rect.left + 2 + boxWidth / 2, (rect.top + rect.bottom) / 2});
-    Require(testing::WaitUntil([&] { return IsListItemChecked(list, index) != before; }, 10000),
+    Require(testing::WaitUntil([&] { return IsListItemChecked(list, index) != before; }, kPatienceMs),
             "the click on the check box of item " + std::to_string(index) + " did not change its mark");
 }
 

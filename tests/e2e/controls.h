@@ -7,6 +7,9 @@
 
 namespace zc::e2e {
 
+// Waits until the window of a program that is still starting answers messages.
+bool WaitUntilAnswering(HWND window);
+
 // Sets the text of an edit box as pasting would.
 void SetText(HWND box, const std::string& text);
 

@@ -13,7 +13,6 @@ namespace {
 constexpr int kMessageText = 0xFFFF;
 constexpr int kFileNameCombo = 0x47C;
 constexpr int kFileNameEdit = 0x480;
-constexpr DWORD kDialogWaitMs = 15000;
 
 struct DialogQuery {
     DWORD processId;
@@ -42,7 +41,7 @@ HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& matches) {
             EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
             return query.found != nullptr;
         },
-        kDialogWaitMs);
+        kPatienceMs);
     return query.found;
 }
 
@@ -53,13 +52,14 @@ HWND FileNameBox(HWND dialog) {
 
 void PressAndWaitGone(HWND dialog, int button, const std::string& what) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    Require(testing::WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs), what + " stayed open");
+    Require(testing::WaitUntil([&] { return !IsWindow(dialog); }, kPatienceMs), what + " stayed open");
 }
 
 } // namespace
 
 MessageBoxSeen AnswerMessageBox(DWORD processId) {
-    HWND box = WaitForDialog(processId, [](HWND dialog) { return GetDlgItem(dialog, kMessageText) != nullptr; });
+    HWND box =
+        WaitForDialog(processId, [](HWND dialog) { return GetDlgItem(dialog, kMessageText) != nullptr; });
     Require(box != nullptr, "no message box appeared");
     MessageBoxSeen seen{testing::TextOf(box), testing::TextOf(GetDlgItem(box, kMessageText))};
     Screenshot(box, "message");
@@ -85,6 +85,8 @@ void ChooseFile(HWND dialog, const std::string& path) {
     PressAndWaitGone(dialog, IDOK, "the open-file dialog");
 }
 
-void CancelFileDialog(HWND dialog) { PressAndWaitGone(dialog, IDCANCEL, "the open-file dialog"); }
+void CancelFileDialog(HWND dialog) {
+    PressAndWaitGone(dialog, IDCANCEL, "the open-file dialog");
+}
 
 } // namespace zc::e2e

@@ -20,7 +20,8 @@ void FirstStart(const ScenarioFolders& folders) {
     cleaner.WaitForStatus(kIdleStatus);
     for (const char* folder : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program", "Rules\\System",
                                "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
-        Require(IsDirectory(folders.cleaner + "\\" + folder), std::string("the folder ") + folder + " is missing");
+        Require(IsDirectory(folders.cleaner + "\\" + folder),
+                std::string("the folder ") + folder + " is missing");
     }
     Screenshot(cleaner.Window(), "home");
 
@@ -39,14 +40,17 @@ void FirstStart(const ScenarioFolders& folders) {
 
     Step("open page \"应用程序\": an empty rule list");
     cleaner.OpenPage(Page::Programs);
-    Require(IsWindowVisible(cleaner.Control(ids::kRuleList)) && !IsWindowVisible(cleaner.Control(ids::kAnnouncement)),
+    Require(IsWindowVisible(cleaner.Control(ids::kRuleList)) &&
+                !IsWindowVisible(cleaner.Control(ids::kAnnouncement)),
             "the page does not show the rule list alone");
     cleaner.WaitForStatus("[系统状态]初始化完毕...");
-    Require(ListItemCount(cleaner.Control(ids::kRuleList)) == 0, "the rule list of an empty library has items");
+    Require(ListItemCount(cleaner.Control(ids::kRuleList)) == 0,
+            "the rule list of an empty library has items");
 
     Step("open page \"清理\": the buttons and an empty pane; \"清屏\" keeps it empty");
     cleaner.OpenPage(Page::Cleanup);
-    Require(IsWindowVisible(cleaner.Control(ids::kRunCleanup)) && IsWindowVisible(cleaner.Control(ids::kClearLog)) &&
+    Require(IsWindowVisible(cleaner.Control(ids::kRunCleanup)) &&
+                IsWindowVisible(cleaner.Control(ids::kClearLog)) &&
                 !IsWindowVisible(cleaner.Control(ids::kRuleList)),
             "the page does not show its buttons alone");
     RequireText(testing::TextOf(cleaner.Control(ids::kRunCleanup)), "执行应用清理", "the run button");

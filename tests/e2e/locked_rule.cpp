@@ -46,10 +46,12 @@ void LockedRule(const ScenarioFolders& folders) {
 
     Step("the password window: a wrong password");
     HWND passwordWindow = nullptr;
-    Require(testing::WaitUntil([&] {
-                return (passwordWindow = testing::FindTopWindow(cleaner.ProcessId(),
-                                                                L"ZephonCleanerLoadPassword")) != nullptr;
-            }),
+    Require(testing::WaitUntil(
+                [&] {
+                    return (passwordWindow = testing::FindTopWindow(cleaner.ProcessId(),
+                                                                    L"ZephonCleanerLoadPassword")) != nullptr;
+                },
+                kPatienceMs),
             "the password window did not appear");
     RequireText(testing::TextOf(passwordWindow), "载入密码限制", "the password window's caption");
     Screenshot(passwordWindow, "password");
@@ -61,8 +63,10 @@ void LockedRule(const ScenarioFolders& folders) {
     Step("close the password window with \"取消\"");
     PressButton(GetDlgItem(passwordWindow, load_password_ids::kCancel));
     ExpectMessageBox(cleaner.ProcessId(), "ERROR", kWrongPassword);
-    Require(testing::WaitUntil([&] { return !IsWindow(passwordWindow); }, 10000), "the password window stays open");
-    Require(!FileExists(folders.cleaner + "\\Rules\\Program\\LockedSweep"), "the rule was installed too early");
+    Require(testing::WaitUntil([&] { return !IsWindow(passwordWindow); }, kPatienceMs),
+            "the password window stays open");
+    Require(!FileExists(folders.cleaner + "\\Rules\\Program\\LockedSweep"),
+            "the rule was installed too early");
 
     Step("import the package again: it completes");
     cleaner.ChooseImport(package);
@@ -71,7 +75,8 @@ void LockedRule(const ScenarioFolders& folders) {
 
     Step("switch the rule on and run it");
     cleaner.SwitchOnRule("[E2E][2]LockedSweep 适用于：Locked");
-    cleaner.RunCleanupExpecting("[系统状态]执行规则  LockedSweep...\r\n[INFO][LockedSweep]locked rule ran\r\n");
+    cleaner.RunCleanupExpecting(
+        "[系统状态]执行规则  LockedSweep...\r\n[INFO][LockedSweep]locked rule ran\r\n");
     RequireSandbox(folders.sandbox, {"locked.tmp"}, {"other.tmp"});
 
     Step("close the window");

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         std::printf("Scenario %s\n", scenario.name);
         zc::e2e::SetScreenshotScenario(scenario.name);
         zc::testing::TempFolder root;
-        const zc::e2e::ScenarioFolders folders{root / "Zephon Cleaner", root / "ZC-RulesMaker", root / "sandbox"};
+        const zc::e2e::ScenarioFolders folders{root / "Zephon Cleaner", root / "ZC-RulesMaker",
+                                               root / "sandbox"};
         try {
             scenario.run(folders);
         } catch (const zc::e2e::StepFailed& failure) {

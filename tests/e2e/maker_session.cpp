@@ -13,10 +13,12 @@ std::string ExportRule(const std::string& makerFolder, const RuleDraft& rule) {
     Step("start ZC-RulesMaker in its own folder");
     CreateOneDirectory(makerFolder);
     const std::string exe = makerFolder + "\\ZC-RulesMaker.exe";
-    Require(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_RULESMAKER_EXE), exe), "the maker could not be copied");
+    Require(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_RULESMAKER_EXE), exe),
+            "the maker could not be copied");
     testing::RunningProgram maker(exe, makerFolder);
-    HWND window = maker.WaitForWindow(L"ZephonRulesMakerMain");
+    HWND window = maker.WaitForWindow(L"ZephonRulesMakerMain", kPatienceMs);
     Require(window != nullptr, "the maker's window did not appear");
+    Require(WaitUntilAnswering(window), "the maker's window does not answer");
     RequireText(testing::TextOf(window), "Zephon Cleaner Rules Maker", "the maker's caption");
 
     Step("write the rule " + rule.name + " into the maker's boxes");

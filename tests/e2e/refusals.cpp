@@ -56,9 +56,12 @@ void Refusals(const ScenarioFolders& folders) {
     Step("\"常规\" > \"删除规则\": delete the rule");
     cleaner.ChooseMenu(ids::kMenuDelete);
     HWND deletion = nullptr;
-    Require(testing::WaitUntil([&] {
-                return (deletion = testing::FindTopWindow(cleaner.ProcessId(), kDeleteRuleWindowClass)) != nullptr;
-            }),
+    Require(testing::WaitUntil(
+                [&] {
+                    return (deletion = testing::FindTopWindow(cleaner.ProcessId(), kDeleteRuleWindowClass)) !=
+                           nullptr;
+                },
+                kPatienceMs),
             "the deletion window did not appear");
     RequireText(testing::TextOf(deletion), "删除规则", "the deletion window's caption");
     SetText(GetDlgItem(deletion, kDeleteNameBox), rule.name);
@@ -69,7 +72,8 @@ void Refusals(const ScenarioFolders& folders) {
         Require(!FileExists(folders.cleaner + "\\Rules\\Program\\Twice"), "the rule folder is still there");
     }
     PostMessageW(deletion, WM_CLOSE, 0, 0);
-    Require(testing::WaitUntil([&] { return !IsWindow(deletion); }, 10000), "the deletion window stays open");
+    Require(testing::WaitUntil([&] { return !IsWindow(deletion); }, kPatienceMs),
+            "the deletion window stays open");
 
     Step("the rule list is empty again");
     cleaner.OpenPage(Page::Programs);

@@ -9,16 +9,19 @@ namespace zc::e2e {
 void MakeSandbox(const std::string& root, std::initializer_list<const char*> entries) {
     CreateOneDirectory(root);
     for (const std::string entry : entries) {
-        for (size_t slash = entry.find('\\'); slash != std::string::npos; slash = entry.find('\\', slash + 1)) {
+        for (size_t slash = entry.find('\\'); slash != std::string::npos;
+             slash = entry.find('\\', slash + 1)) {
             CreateOneDirectory(root + "\\" + entry.substr(0, slash));
         }
         if (entry.back() != '\\') {
-            Require(WriteFileBytes(root + "\\" + entry, "data"), "the sandbox file " + entry + " was not made");
+            Require(WriteFileBytes(root + "\\" + entry, "data"),
+                    "the sandbox file " + entry + " was not made");
         }
     }
 }
 
-std::vector<std::string> ExistingEntries(const std::string& root, std::initializer_list<const char*> entries) {
+std::vector<std::string> ExistingEntries(const std::string& root,
+                                         std::initializer_list<const char*> entries) {
     std::vector<std::string> found;
     for (const char* entry : entries) {
         if (FileExists(root + "\\" + entry)) {
@@ -38,6 +41,8 @@ void RequireSandbox(const std::string& root, std::initializer_list<const char*> 
     }
 }
 
-std::string ScriptPath(const std::string& path) { return ReplaceAllText(path, " ", "##"); }
+std::string ScriptPath(const std::string& path) {
+    return ReplaceAllText(path, " ", "##");
+}
 
 } // namespace zc::e2e

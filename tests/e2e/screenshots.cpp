@@ -44,7 +44,8 @@ void Screenshot(HWND window, const std::string& label) {
     }
     char number[8];
     std::snprintf(number, sizeof(number), "%02d", ++pictureNumber);
-    const std::string picture = std::string(folder) + "/" + scenarioName + "-" + number + "-" + label + ".png";
+    const std::string picture =
+        std::string(folder) + "/" + scenarioName + "-" + number + "-" + label + ".png";
     DeleteOneFile(testing::WindowsPathOfUnixPath(picture));
 
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -58,8 +59,9 @@ void Screenshot(HWND window, const std::string& label) {
     Require(StartLinuxShell("mkdir -p '" + std::string(folder) + "' && import -window root -crop " + crop +
                             " 'png:" + partial + "' && mv '" + partial + "' '" + picture + "'"),
             "the screen capture could not be started");
-    Require(testing::WaitUntil([&] { return FileExists(testing::WindowsPathOfUnixPath(picture)); }),
-            "no picture of the screen was saved as " + picture);
+    Require(
+        testing::WaitUntil([&] { return FileExists(testing::WindowsPathOfUnixPath(picture)); }, kPatienceMs),
+        "no picture of the screen was saved as " + picture);
 }
 
 } // namespace zc::e2e

@@ -6,6 +6,10 @@
 
 namespace zc::e2e {
 
+// How long a step waits for a program to react: under Wine on a busy machine
+// a window can take many seconds to appear or to answer.
+inline constexpr unsigned long kPatienceMs = 90000;
+
 struct StepFailed : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

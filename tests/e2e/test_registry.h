@@ -8,7 +8,7 @@
 namespace zc::e2e {
 
 class TestRegistryValue {
-public:
+  public:
     TestRegistryValue(const std::string& name, const std::string& text);
     ~TestRegistryValue();
     TestRegistryValue(const TestRegistryValue&) = delete;
@@ -17,7 +17,7 @@ public:
     // The value as a GETREG path: key path, a backslash, value name.
     std::string ScriptPath() const { return "Software\\ZcTest\\" + name_; }
 
-private:
+  private:
     std::string name_;
 };
 
