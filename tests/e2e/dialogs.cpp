@@ -34,15 +34,20 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM argument) {
     return TRUE;
 }
 
-HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& matches) {
+bool IsMessageBox(HWND dialog) {
+    return GetDlgItem(dialog, kMessageText) != nullptr;
+}
+
+HWND FindDialog(DWORD processId, const std::function<bool(HWND)>& matches) {
     DialogQuery query{processId, matches, nullptr};
-    testing::WaitUntil(
-        [&] {
-            EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
-            return query.found != nullptr;
-        },
-        kPatienceMs);
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
     return query.found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& matches) {
+    HWND found = nullptr;
+    testing::WaitUntil([&] { return (found = FindDialog(processId, matches)) != nullptr; }, kPatienceMs);
+    return found;
 }
 
 HWND FileNameBox(HWND dialog) {
@@ -57,9 +62,12 @@ void PressAndWaitGone(HWND dialog, int button, const std::string& what) {
 
 } // namespace
 
+bool IsMessageBoxShown(DWORD processId) {
+    return FindDialog(processId, IsMessageBox) != nullptr;
+}
+
 MessageBoxSeen AnswerMessageBox(DWORD processId) {
-    HWND box =
-        WaitForDialog(processId, [](HWND dialog) { return GetDlgItem(dialog, kMessageText) != nullptr; });
+    HWND box = WaitForDialog(processId, IsMessageBox);
     Require(box != nullptr, "no message box appeared");
     MessageBoxSeen seen{testing::TextOf(box), testing::TextOf(GetDlgItem(box, kMessageText))};
     Screenshot(box, "message");

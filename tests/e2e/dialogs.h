@@ -15,6 +15,9 @@ struct MessageBoxSeen {
 // and waits until it is gone.
 MessageBoxSeen AnswerMessageBox(DWORD processId);
 
+// Whether the process shows a message box right now.
+bool IsMessageBoxShown(DWORD processId);
+
 // Waits for a message box of the process and requires its caption and text.
 void ExpectMessageBox(DWORD processId, const std::string& caption, const std::string& text);
 

@@ -24,6 +24,23 @@ void ConfirmPassword(DWORD processId, HWND window, const std::string& password, 
     Require(IsWindow(window), "the password window closed after \"确定\"");
 }
 
+// Imports the package, answers the request for its password and returns the
+// password window that follows.
+HWND ImportAskingForPassword(const CleanerSession& cleaner, const std::string& package) {
+    cleaner.ChooseImport(package);
+    ExpectMessageBox(cleaner.ProcessId(), "Tips", "请在接下来的窗口中提供密码\r\n输入密码后请重新导入！");
+    HWND window = nullptr;
+    Require(testing::WaitUntil(
+                [&] {
+                    return (window = testing::FindTopWindow(cleaner.ProcessId(),
+                                                            L"ZephonCleanerLoadPassword")) != nullptr;
+                },
+                kPatienceMs),
+            "the password window did not appear");
+    RequireText(testing::TextOf(window), "载入密码限制", "the password window's caption");
+    return window;
+}
+
 } // namespace
 
 void LockedRule(const ScenarioFolders& folders) {
@@ -41,30 +58,27 @@ void LockedRule(const ScenarioFolders& folders) {
     Step("start Zephon Cleaner and import the locked package");
     CleanerSession cleaner(folders.cleaner);
     cleaner.WaitForStatus(kIdleStatus);
-    cleaner.ChooseImport(package);
-    ExpectMessageBox(cleaner.ProcessId(), "Tips", "请在接下来的窗口中提供密码\r\n输入密码后请重新导入！");
+    HWND passwordWindow = ImportAskingForPassword(cleaner, package);
 
-    Step("the password window: a wrong password");
-    HWND passwordWindow = nullptr;
-    Require(testing::WaitUntil(
-                [&] {
-                    return (passwordWindow = testing::FindTopWindow(cleaner.ProcessId(),
-                                                                    L"ZephonCleanerLoadPassword")) != nullptr;
-                },
-                kPatienceMs),
-            "the password window did not appear");
-    RequireText(testing::TextOf(passwordWindow), "载入密码限制", "the password window's caption");
+    Step("the password window: a wrong password, then \"取消\"");
     Screenshot(passwordWindow, "password");
     ConfirmPassword(cleaner.ProcessId(), passwordWindow, "wrong", kWrongPassword);
-
-    Step("the password window: the right password");
-    ConfirmPassword(cleaner.ProcessId(), passwordWindow, rule.encryptionId, "密码正确，请重新导入即可！");
-
-    Step("close the password window with \"取消\"");
     PressButton(GetDlgItem(passwordWindow, load_password_ids::kCancel));
     ExpectMessageBox(cleaner.ProcessId(), "ERROR", kWrongPassword);
     Require(testing::WaitUntil([&] { return !IsWindow(passwordWindow); }, kPatienceMs),
             "the password window stays open");
+    Require(!FileExists(folders.cleaner + "\\Rules\\Program\\LockedSweep"), "a refused rule was installed");
+
+    Step("import again: the right password, then \"取消\"");
+    passwordWindow = ImportAskingForPassword(cleaner, package);
+    ConfirmPassword(cleaner.ProcessId(), passwordWindow, rule.encryptionId, "密码正确，请重新导入即可！");
+    PressButton(GetDlgItem(passwordWindow, load_password_ids::kCancel));
+    Require(
+        testing::WaitUntil(
+            [&] { return !IsWindow(passwordWindow) || IsMessageBoxShown(cleaner.ProcessId()); }, kPatienceMs),
+        "the password window stays open");
+    Require(!IsMessageBoxShown(cleaner.ProcessId()),
+            "closing after the right password says the import failed");
     Require(!FileExists(folders.cleaner + "\\Rules\\Program\\LockedSweep"),
             "the rule was installed too early");
 
