@@ -35,6 +35,21 @@ bool StartLinuxShell(const std::string& command) {
 void SetScreenshotScenario(const std::string& scenario) {
     scenarioName = scenario;
     pictureNumber = 0;
+    const char* folder = std::getenv("ZC_E2E_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0') {
+        return;
+    }
+    // Pictures of an earlier run of the scenario would mix with the new ones.
+    const std::string windowsFolder = testing::WindowsPathOfUnixPath(folder);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(ToWide(windowsFolder + "\\" + scenario + "-*.png").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        DeleteOneFile(windowsFolder + "\\" + ToGbk(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 void Screenshot(HWND window, const std::string& label) {
