@@ -9,11 +9,10 @@
 
 namespace zc::e2e {
 
-CleanerSession::CleanerSession(const std::string& folder) {
+CleanerSession::CleanerSession(const std::string& folder, const std::string& program) {
     CreateOneDirectory(folder);
     const std::string exe = folder + "\\Zephon Cleaner.exe";
-    Require(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_CLEANER_EXE), exe),
-            "the program could not be copied");
+    Require(CopyOneFile(testing::WindowsPathOfUnixPath(program), exe), "the program could not be copied");
     program_ = std::make_unique<testing::RunningProgram>(exe, folder);
     Require(program_->Started(), "the program did not start");
     window_ = program_->WaitForWindow(L"ZephonCleanerMain", kPatienceMs);

@@ -14,8 +14,9 @@ enum class Page { Home = 0, Programs = 1, Cleanup = 2 };
 
 class CleanerSession {
   public:
-    // Copies the program into the folder (created when missing) and starts it there.
-    explicit CleanerSession(const std::string& folder);
+    // Copies the program (a Linux path) into the folder (created when missing)
+    // and starts it there.
+    explicit CleanerSession(const std::string& folder, const std::string& program = ZC_CLEANER_EXE);
 
     DWORD ProcessId() const { return program_->Id(); }
     HWND Window() const { return window_; }

@@ -18,10 +18,11 @@ struct Scenario {
 };
 
 const Scenario kScenarios[] = {
-    {"first-start", zc::e2e::FirstStart},
-    {"author-and-clean", zc::e2e::AuthorAndClean},
-    {"locked-rule", zc::e2e::LockedRule},
-    {"refusals", zc::e2e::Refusals},
+    {"first-start", zc::e2e::FirstStart}, {"author-and-clean", zc::e2e::AuthorAndClean},
+    {"locked-rule", zc::e2e::LockedRule}, {"refusals", zc::e2e::Refusals},
+#ifdef ZC_E2E_NOTICE_CLEANER_EXE
+    {"notices", zc::e2e::Notices},
+#endif
 };
 
 int Usage() {

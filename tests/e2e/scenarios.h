@@ -16,5 +16,7 @@ void FirstStart(const ScenarioFolders& folders);
 void AuthorAndClean(const ScenarioFolders& folders);
 void LockedRule(const ScenarioFolders& folders);
 void Refusals(const ScenarioFolders& folders);
+// Built only where the cleaner fetches its start-up notices.
+void Notices(const ScenarioFolders& folders);
 
 } // namespace zc::e2e
