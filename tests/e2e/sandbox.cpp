@@ -20,21 +20,10 @@ void MakeSandbox(const std::string& root, std::initializer_list<const char*> ent
     }
 }
 
-std::vector<std::string> ExistingEntries(const std::string& root,
-                                         std::initializer_list<const char*> entries) {
-    std::vector<std::string> found;
-    for (const char* entry : entries) {
-        if (FileExists(root + "\\" + entry)) {
-            found.push_back(entry);
-        }
-    }
-    return found;
-}
-
 void RequireSandbox(const std::string& root, std::initializer_list<const char*> gone,
                     std::initializer_list<const char*> kept) {
-    for (const std::string& entry : ExistingEntries(root, gone)) {
-        Require(false, "the sandbox still holds " + entry);
+    for (const char* entry : gone) {
+        Require(!FileExists(root + "\\" + entry), "the sandbox still holds " + std::string(entry));
     }
     for (const char* entry : kept) {
         Require(FileExists(root + "\\" + entry), "the sandbox lost " + std::string(entry));

@@ -2,15 +2,11 @@
 // A folder of small files that a rule's script cleans, and what is left of it.
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 namespace zc::e2e {
 
 // Creates each file (parent folders first); names ending in "\" are folders.
 void MakeSandbox(const std::string& root, std::initializer_list<const char*> entries);
-
-// The entries of the list that exist under root.
-std::vector<std::string> ExistingEntries(const std::string& root, std::initializer_list<const char*> entries);
 
 // Requires exactly the entries of kept to exist and none of gone.
 void RequireSandbox(const std::string& root, std::initializer_list<const char*> gone,
