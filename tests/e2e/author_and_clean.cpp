@@ -10,8 +10,6 @@
 #include "tests/e2e/step.h"
 #include "tests/e2e/test_registry.h"
 
-#include <cstdio>
-
 namespace zc::e2e {
 
 void AuthorAndClean(const ScenarioFolders& folders) {
@@ -55,6 +53,7 @@ void AuthorAndClean(const ScenarioFolders& folders) {
                   "\\missing.tmp\r\n"
                   "RMF " +
                   dir + "\\logs\r\n";
+    PrintLines("The rule's script:", rule.script);
     const std::string package = ExportRule(folders.maker, rule);
 
     Step("start Zephon Cleaner in its own folder");
@@ -86,10 +85,7 @@ void AuthorAndClean(const ScenarioFolders& folders) {
         "\\fromreg.dat\r\n"
         "[ERROR]执行规则  E2eSweep时，针对文件的处理发生了异常回调，此位于脚本行：12\r\n";
     cleaner.RunCleanupExpecting(pane);
-    std::printf("    The cleanup pane holds:\n");
-    for (size_t start = 0, end; (end = pane.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        std::printf("      %s\n", Utf8Of(pane.substr(start, end - start)).c_str());
-    }
+    PrintLines("The cleanup pane holds:", pane);
 
     Step("look into the sandbox: exactly the targets are gone");
     RequireSandbox(sandbox,

@@ -27,6 +27,18 @@ void Step(const std::string& name) {
     std::fflush(stdout);
 }
 
+void PrintLines(const std::string& title, const std::string& text) {
+    std::printf("    %s\n", Utf8Of(title).c_str());
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        std::printf("      %s\n", Utf8Of(text.substr(start, end - start)).c_str());
+    }
+    if (start < text.size()) {
+        std::printf("      %s\n", Utf8Of(text.substr(start)).c_str());
+    }
+    std::fflush(stdout);
+}
+
 void Require(bool ok, const std::string& detail) {
     if (!ok) {
         throw StepFailed("step \"" + currentStep + "\" went wrong: " + detail);

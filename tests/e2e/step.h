@@ -23,6 +23,9 @@ void Require(bool ok, const std::string& detail);
 // Requires that the actual text equals the expected one, quoting both on failure.
 void RequireText(const std::string& actual, const std::string& expected, const std::string& what);
 
+// Prints the CR LF separated lines of a text under a title, as progress.
+void PrintLines(const std::string& title, const std::string& text);
+
 // GBK program text as UTF-8 for the terminal.
 std::string Utf8Of(const std::string& gbk);
 
