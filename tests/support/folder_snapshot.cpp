@@ -1,9 +1,7 @@
 #include "tests/support/folder_snapshot.h"
 
+#include "platform/directory_search.h"
 #include "platform/file_system.h"
-#include "platform/gbk.h"
-
-#include <windows.h>
 
 #include <algorithm>
 
@@ -11,18 +9,11 @@ namespace zc::testing {
 
 std::vector<std::string> NamesIn(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(ToWide(folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = ToGbk(entry.cFileName);
-        if (name != "." && name != "..") {
-            names.push_back(name);
+    for (const DirectoryEntry& entry : ListMatches(folder + "\\*")) {
+        if (entry.name != "." && entry.name != "..") {
+            names.push_back(entry.name);
         }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
+    }
     std::sort(names.begin(), names.end());
     return names;
 }
