@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(unseal_fuzzer package_fuzzer ini_fuzzer profile_number_fuzzer gbk_text_fuzzer)
+[ ${#targets[@]} -gt 0 ] || targets=(unseal_fuzzer package_fuzzer ini_fuzzer profile_number_fuzzer gbk_text_fuzzer web_headers_fuzzer)
 
 bash "$root/scripts/build.sh" sanitize >/dev/null
 

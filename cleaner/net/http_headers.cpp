@@ -60,14 +60,17 @@ bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-std::string DistinctItems(const std::string& text) {
+// The items without repeats, in their first order. Done on the items rather
+// than on joined text: an item ending in a lone lead byte would swallow the
+// separator after it.
+std::vector<std::string> DistinctItems(const std::vector<std::string>& items) {
     std::vector<std::string> kept;
-    for (const std::string& item : SplitText(text, "; ")) {
+    for (const std::string& item : items) {
         if (std::find(kept.begin(), kept.end(), item) == kept.end()) {
             kept.push_back(item);
         }
     }
-    return JoinItems(kept);
+    return kept;
 }
 
 } // namespace
@@ -144,7 +147,7 @@ std::string MergeCookies(const std::string& oldCookies, const std::string& newCo
             kept.push_back(item);
         }
     }
-    return DistinctItems(JoinItems(kept));
+    return JoinItems(DistinctItems(kept));
 }
 
 int TimeoutMilliseconds(int timeoutSeconds) {

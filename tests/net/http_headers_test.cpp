@@ -80,6 +80,8 @@ TEST(CookieMergeTest, ReceivedCookiesWinAndDeletedOnesGo) {
         {"a=deleted", "", ""},
         {"flag", "flag=1", "flag=1"},
         {"flag", "other", "other; flag"},
+        // A value ending in a lone lead byte must not merge with the next item.
+        {"b=2; b=2", "a=\x97", "a=\x97; b=2"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MergeCookies(c.oldCookies, c.newCookies), c.expected)
