@@ -14,34 +14,12 @@ constexpr int kMessageText = 0xFFFF;
 constexpr int kFileNameCombo = 0x47C;
 constexpr int kFileNameEdit = 0x480;
 
-struct DialogQuery {
-    DWORD processId;
-    std::function<bool(HWND)> matches;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM argument) {
-    auto* query = reinterpret_cast<DialogQuery*>(argument);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == query->processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
-        query->matches(window)) {
-        query->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool IsMessageBox(HWND dialog) {
     return GetDlgItem(dialog, kMessageText) != nullptr;
 }
 
 HWND FindDialog(DWORD processId, const std::function<bool(HWND)>& matches) {
-    DialogQuery query{processId, matches, nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    return testing::FindTopWindow(processId, L"#32770", matches);
 }
 
 HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& matches) {

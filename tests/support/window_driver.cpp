@@ -46,6 +46,7 @@ namespace {
 struct WindowQuery {
     DWORD processId;
     const std::wstring* className;
+    const std::function<bool(HWND)>* matches;
     HWND found;
 };
 
@@ -55,7 +56,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
     GetWindowThreadProcessId(window, &owner);
     wchar_t className[256] = {};
     GetClassNameW(window, className, 256);
-    if (owner == query->processId && IsWindowVisible(window) && *query->className == className) {
+    if (owner == query->processId && IsWindowVisible(window) && *query->className == className &&
+        (!*query->matches || (*query->matches)(window))) {
         query->found = window;
         return FALSE;
     }
@@ -63,8 +65,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
 }
 } // namespace
 
-HWND FindTopWindow(DWORD processId, const std::wstring& className) {
-    WindowQuery query{processId, &className, nullptr};
+HWND FindTopWindow(DWORD processId, const std::wstring& className, const std::function<bool(HWND)>& matches) {
+    WindowQuery query{processId, &className, &matches, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
 }

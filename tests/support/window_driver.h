@@ -18,8 +18,10 @@ bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = 20000);
 // Text of any window, also one of another process.
 std::string TextOf(HWND window);
 
-// The first visible top-level window of the process with the class name.
-HWND FindTopWindow(DWORD processId, const std::wstring& className);
+// The first visible top-level window of the process with the class name
+// (and, when given, for which matches is true).
+HWND FindTopWindow(DWORD processId, const std::wstring& className,
+                   const std::function<bool(HWND)>& matches = {});
 
 class RunningProgram {
 public:
