@@ -22,7 +22,7 @@
 namespace {
 
 class CountingList : public zc::CheckList {
-public:
+  public:
     void Clear() override { marks.clear(); }
     void Append(const std::string&) override { marks.push_back(false); }
     int Count() const override { return static_cast<int>(marks.size()); }
@@ -44,8 +44,8 @@ void BuildLibrary(const zc::CleanerCore& core, int rules) {
         switches += name + (i % 50 == 0 ? "=True\r\n" : "=False\r\n");
         const std::string folder = core.PathOf("\\Rules\\Program\\" + name);
         zc::CreateOneDirectory(folder);
-        zc::WriteFileBytes(folder + "\\Member.zcc", "[Basic]\r\nName=" + name +
-                                                        "\r\nAuthor=A\r\nVersion=1\r\nProgramName=P\r\n");
+        zc::WriteFileBytes(folder + "\\Member.zcc",
+                           "[Basic]\r\nName=" + name + "\r\nAuthor=A\r\nVersion=1\r\nProgramName=P\r\n");
         zc::WriteFileBytes(folder + "\\Main.zcc", zc::SealBytes("ECHO " + name, zc::kDefaultScriptKey));
     }
     core.WriteSealedText(list, core.PathOf(zc::paths::kConfigList));
@@ -70,8 +70,8 @@ Times Measure(const std::string& root, int rules) {
     const auto refreshed = std::chrono::steady_clock::now();
     zc::RunCleanup(core, ui);
     const auto cleaned = std::chrono::steady_clock::now();
-    const std::string lastPosition = zc::ReadIniValue(core.PathOf(zc::paths::kListPositions), "RUNI",
-                                                      std::to_string(rules - 1));
+    const std::string lastPosition =
+        zc::ReadIniValue(core.PathOf(zc::paths::kListPositions), "RUNI", std::to_string(rules - 1));
     if (list.Count() != rules || lastPosition != "Rule" + std::to_string(rules - 1) ||
         zc::FileExists(core.PathOf(zc::paths::kVariableStore))) {
         std::printf("the files after %d rules are not as they should be\n", rules);
@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
 
     const Times few = Measure(folder, small);
     const Times many = Measure(folder, large);
-    std::printf("refresh: %d rules %.3f s, %d rules %.3f s, ratio %.2f\n", small, few.refresh, large, many.refresh,
-                many.refresh / few.refresh);
+    std::printf("refresh: %d rules %.3f s, %d rules %.3f s, ratio %.2f\n", small, few.refresh, large,
+                many.refresh, many.refresh / few.refresh);
     std::printf("cleanup run: %d rules %.3f s, %d rules %.3f s, ratio %.2f\n", small, few.cleanup, large,
                 many.cleanup, many.cleanup / few.cleanup);
     return 0;

@@ -6,7 +6,7 @@
 #include <string>
 
 class SilentInterface : public zc::UserInterface {
-public:
+  public:
     void ShowMessage(const std::string&, const std::string&) override {}
     void ShowTimedMessage(const std::string&, const std::string&) override {}
     void SetStatus(const std::string&) override {}

@@ -11,18 +11,18 @@ namespace zc {
 // bit first. The parity bits (lowest bit of every key byte) are ignored;
 // parity is not checked and weak keys are accepted.
 class DesKey {
-public:
+  public:
     explicit DesKey(const std::array<std::uint8_t, 8>& key);
 
     // in and out may point to the same 8 bytes.
     void EncryptBlock(const std::uint8_t* in, std::uint8_t* out) const;
     void DecryptBlock(const std::uint8_t* in, std::uint8_t* out) const;
 
-private:
+  private:
     void CryptBlock(const std::uint8_t* in, std::uint8_t* out, bool decrypt) const;
 
     // Per round: the 48-bit round key as eight 6-bit groups, one per S-box.
     std::array<std::array<std::uint8_t, 8>, 16> roundKeys_{};
 };
 
-}  // namespace zc
+} // namespace zc

@@ -6,7 +6,7 @@ namespace {
 // GBK "#" followed by the two characters for "quote mark".
 const char kQuoteMarker[] = "#\xd2\xfd\xba\xc5";
 
-}  // namespace
+} // namespace
 
 bool IsGbkLeadByte(unsigned char c) {
     return c >= 0x81 && c <= 0xFE;
@@ -20,8 +20,7 @@ bool EndsInCutCharacter(const std::string& text) {
     return pos + 1 == text.size() && IsGbkLeadByte(static_cast<unsigned char>(text[pos]));
 }
 
-std::size_t FindText(const std::string& haystack, const std::string& needle,
-                     std::size_t startPos) {
+std::size_t FindText(const std::string& haystack, const std::string& needle, std::size_t startPos) {
     const std::size_t size = haystack.size();
     if (startPos > size) {
         return std::string::npos;
@@ -31,8 +30,7 @@ std::size_t FindText(const std::string& haystack, const std::string& needle,
         if (haystack.compare(pos, needle.size(), needle) == 0) {
             return pos;
         }
-        const bool doubleByte =
-            IsGbkLeadByte(static_cast<unsigned char>(haystack[pos])) && pos + 1 < size;
+        const bool doubleByte = IsGbkLeadByte(static_cast<unsigned char>(haystack[pos])) && pos + 1 < size;
         pos += doubleByte ? 2 : 1;
     }
     return std::string::npos;
@@ -67,8 +65,7 @@ std::vector<std::string> SplitText(const std::string& text, const std::string& s
     return pieces;
 }
 
-std::string TextBetween(const std::string& text, const std::string& left,
-                        const std::string& right) {
+std::string TextBetween(const std::string& text, const std::string& left, const std::string& right) {
     const std::string leftDelim = ReplaceAllText(left, kQuoteMarker, "\"");
     const std::string rightDelim = ReplaceAllText(right, kQuoteMarker, "\"");
     const std::size_t leftPos = FindText(text, leftDelim);
@@ -83,8 +80,8 @@ std::string TextBetween(const std::string& text, const std::string& left,
     return text.substr(start, end - start);
 }
 
-std::string ReplaceAllText(const std::string& text, const std::string& from,
-                           const std::string& to, std::size_t maxCount) {
+std::string ReplaceAllText(const std::string& text, const std::string& from, const std::string& to,
+                           std::size_t maxCount) {
     if (from.empty()) {
         return text;
     }
@@ -107,4 +104,4 @@ std::string TextUpToZero(const std::string& bytes) {
     return bytes.substr(0, bytes.find('\0'));
 }
 
-}  // namespace zc
+} // namespace zc

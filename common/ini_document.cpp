@@ -28,7 +28,8 @@ char FoldAscii(char c) {
 }
 
 std::string StripMatchingQuotes(const std::string& value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
@@ -43,7 +44,8 @@ std::string CutToReadBuffer(const std::string& value) {
     }
     size_t end = 0;
     while (end < limit) {
-        const size_t width = (IsGbkLeadByte(static_cast<unsigned char>(value[end])) && end + 1 < value.size()) ? 2 : 1;
+        const size_t width =
+            (IsGbkLeadByte(static_cast<unsigned char>(value[end])) && end + 1 < value.size()) ? 2 : 1;
         if (end + width > limit) {
             break;
         }

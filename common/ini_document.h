@@ -11,7 +11,7 @@
 namespace zc {
 
 class IniDocument {
-public:
+  public:
     static constexpr size_t kReadBufferSize = 10240;
 
     static IniDocument Parse(const std::string& bytes);
@@ -23,7 +23,7 @@ public:
                     const std::string& fallback = "") const;
     void Set(const std::string& section, const std::string& key, const std::string& value);
 
-private:
+  private:
     struct Entry {
         std::string name;
         std::string value;

@@ -35,7 +35,7 @@ std::uint8_t* BytesOf(std::string& s) {
     return reinterpret_cast<std::uint8_t*>(&s[0]);
 }
 
-}  // namespace
+} // namespace
 
 std::array<std::uint8_t, 8> FoldKeyText(const std::string& keyText) {
     std::array<std::uint8_t, 8> key{};
@@ -106,4 +106,4 @@ std::string UnsealBytes(const std::string& data, const std::string& keyText) {
     return buffer;
 }
 
-}  // namespace zc
+} // namespace zc

@@ -27,4 +27,4 @@ std::string SealBytes(const std::string& data, const std::string& keyText);
 // chance give bytes of the right length that are not the data.
 std::string UnsealBytes(const std::string& data, const std::string& keyText);
 
-}  // namespace zc
+} // namespace zc

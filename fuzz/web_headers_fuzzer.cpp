@@ -29,7 +29,8 @@ std::vector<std::string> ItemsOf(const std::string& cookies) {
 // double-byte character, which would take the separator after it.
 bool ItemsCanBeSplitAgain(const std::string& cookies) {
     const std::vector<std::string> items = ItemsOf(cookies);
-    return std::none_of(items.begin(), items.end(), [](const std::string& item) { return zc::EndsInCutCharacter(item); });
+    return std::none_of(items.begin(), items.end(),
+                        [](const std::string& item) { return zc::EndsInCutCharacter(item); });
 }
 
 bool EndsWithDeleted(const std::string& item) {
@@ -59,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const zc::ResponseHeaderFacts facts = zc::ReadResponseHeaders(input);
     FUZZ_CHECK(facts.hasLocation || facts.location.empty());
-    const std::string headers = zc::BuildRequestHeaders(oldCookies, static_cast<int>(size % 10) - 1, newCookies);
+    const std::string headers =
+        zc::BuildRequestHeaders(oldCookies, static_cast<int>(size % 10) - 1, newCookies);
     FUZZ_CHECK(headers.empty() || headers.compare(headers.size() - 2, 2, "\r\n") == 0);
     return 0;
 }

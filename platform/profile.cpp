@@ -43,7 +43,7 @@ bool StampOf(const std::string& path, FileStamp& stamp) {
 // last parsed: a rule library of thousands of rules would otherwise parse the
 // same files once per rule.
 class ParsedFiles {
-public:
+  public:
     using Document = std::shared_ptr<const IniDocument>;
 
     Document Load(const std::string& path) {
@@ -74,7 +74,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Entry {
         FileStamp stamp;
         Document document;

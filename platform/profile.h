@@ -11,7 +11,7 @@ namespace zc {
 // A missing file, section or key gives fallback; an empty file, section or
 // key name (after trimming) gives the empty text without reading the file.
 std::string ReadIniValue(const std::string& path, const std::string& section, const std::string& key,
-                              const std::string& fallback = "");
+                         const std::string& fallback = "");
 // Creates the file, the section and the key as needed.
 void WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value);

@@ -20,8 +20,8 @@ bool FontInstalled(const wchar_t* face) {
 }
 
 HFONT CreateChineseFont() {
-    const wchar_t* candidates[] = {L"Microsoft YaHei UI", L"Microsoft YaHei", L"SimSun", L"WenQuanYi Micro Hei",
-                                   L"WenQuanYi Zen Hei", L"Noto Sans CJK SC"};
+    const wchar_t* candidates[] = {L"Microsoft YaHei UI",  L"Microsoft YaHei",   L"SimSun",
+                                   L"WenQuanYi Micro Hei", L"WenQuanYi Zen Hei", L"Noto Sans CJK SC"};
     const wchar_t* face = L"SimSun";
     for (const wchar_t* candidate : candidates) {
         if (FontInstalled(candidate)) {

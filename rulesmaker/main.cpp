@@ -23,5 +23,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
-    return zc::RunMainWindow(zc::MakerWindow::Create(instance, zc::ProgramDirectory(), SystemTempFolder()), showCommand);
+    return zc::RunMainWindow(zc::MakerWindow::Create(instance, zc::ProgramDirectory(), SystemTempFolder()),
+                             showCommand);
 }

@@ -44,10 +44,11 @@ HWND MakerWindow::Create(HINSTANCE instance, const std::string& programDirectory
 }
 
 LRESULT CALLBACK MakerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteToWindowObject<MakerWindow>(window, message, wParam, lParam, [](HWND created, void* parameter) {
-        const auto* places = static_cast<CreationPlaces*>(parameter);
-        return new MakerWindow(created, places->programDirectory, places->workParent);
-    });
+    return RouteToWindowObject<MakerWindow>(
+        window, message, wParam, lParam, [](HWND created, void* parameter) {
+            const auto* places = static_cast<CreationPlaces*>(parameter);
+            return new MakerWindow(created, places->programDirectory, places->workParent);
+        });
 }
 
 LRESULT MakerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

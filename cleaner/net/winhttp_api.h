@@ -33,7 +33,7 @@ const WinHttpApi* WinHttp();
 
 // Owns one WinHTTP handle and closes it when it goes out of scope.
 class WinHttpHandle {
-public:
+  public:
     WinHttpHandle(const WinHttpApi& api, HINTERNET handle) : api_(api), handle_(handle) {}
     ~WinHttpHandle() {
         if (handle_ != nullptr) {
@@ -45,7 +45,7 @@ public:
     HINTERNET get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-private:
+  private:
     const WinHttpApi& api_;
     HINTERNET handle_;
 };

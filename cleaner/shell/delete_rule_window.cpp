@@ -18,8 +18,9 @@ LRESULT CALLBACK DeleteRuleProcedure(HWND window, UINT message, WPARAM wParam, L
     auto* state = reinterpret_cast<DeleteRuleState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
         break;
     case WM_COMMAND:
         if (LOWORD(wParam) == kDeleteButton && state != nullptr) {
@@ -48,8 +49,9 @@ void ShowDeleteRuleWindow(HWND owner, const CleanerCore& core, UserInterface& ui
     RegisterWindowClass(instance, kDeleteRuleWindowClass, DeleteRuleProcedure, COLOR_BTNFACE);
 
     DeleteRuleState state{core, ui};
-    HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kDeleteRuleWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                  50, 50, 425, 73, owner, nullptr, instance, &state);
+    HWND window =
+        CreateWindowExW(WS_EX_DLGMODALFRAME, kDeleteRuleWindowClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                        50, 50, 425, 73, owner, nullptr, instance, &state);
     if (window == nullptr) {
         return;
     }
@@ -57,7 +59,8 @@ void ShowDeleteRuleWindow(HWND owner, const CleanerCore& core, UserInterface& ui
     CreateChild(window, L"STATIC", "删除规则名称：", WS_VISIBLE, 0, 8, 80, 24, -1);
     CreateChild(window, L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 80, 8, 256, 24, kDeleteNameBox,
                 WS_EX_CLIENTEDGE);
-    CreateChild(window, L"BUTTON", "删除", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 341, 4, 72, 32, kDeleteButton);
+    CreateChild(window, L"BUTTON", "删除", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 341, 4, 72, 32,
+                kDeleteButton);
     ApplyChineseFont(window);
 
     EnableWindow(owner, FALSE);

@@ -96,10 +96,11 @@ HWND MainWindow::Create(HINSTANCE instance, const CleanerCore& core, const std::
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteToWindowObject<MainWindow>(window, message, wParam, lParam, [](HWND created, void* parameter) {
-        const auto* arguments = static_cast<const CreateArguments*>(parameter);
-        return new MainWindow(created, *arguments->core, *arguments->noticeServer);
-    });
+    return RouteToWindowObject<MainWindow>(
+        window, message, wParam, lParam, [](HWND created, void* parameter) {
+            const auto* arguments = static_cast<const CreateArguments*>(parameter);
+            return new MainWindow(created, *arguments->core, *arguments->noticeServer);
+        });
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -126,7 +127,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::CreateControls() {
-    tabs_ = CreateChild(window_, WC_TABCONTROLW, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 552, 304, ids::kTabs);
+    tabs_ =
+        CreateChild(window_, WC_TABCONTROLW, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 552, 304, ids::kTabs);
     const char* pageNames[] = {"首页", "应用程序", "清理"};
     for (int i = 0; i < 3; ++i) {
         std::wstring name = ToWide(pageNames[i]);
@@ -144,23 +146,27 @@ void MainWindow::CreateControls() {
         CreateChild(window_, L"STATIC", "刷新仪表盘", 0, 266, 26, 62, 32, -1),
         CreateChild(window_, L"STATIC", "Zephon Cleaner", 0, 456, 24, 88, 32, -1),
         CreateChild(window_, L"BUTTON", "公告", BS_GROUPBOX, 8, 24, 248, 120, -1),
-        CreateChild(window_, L"EDIT", "", text, 8 + 3, 24 + 16, 240, 96, ids::kAnnouncement, WS_EX_CLIENTEDGE),
+        CreateChild(window_, L"EDIT", "", text, 8 + 3, 24 + 16, 240, 96, ids::kAnnouncement,
+                    WS_EX_CLIENTEDGE),
         CreateChild(window_, L"BUTTON", "更新", BS_GROUPBOX, 8, 139, 248, 120, -1),
         CreateChild(window_, L"EDIT", "", text, 8 + 3, 139 + 16, 240, 96, ids::kUpdateNote, WS_EX_CLIENTEDGE),
     };
     pages_[1] = {
-        CreateChild(window_, WC_LISTVIEWW, "", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | WS_TABSTOP, 8, 24,
-                    528, 272, ids::kRuleList, WS_EX_CLIENTEDGE),
+        CreateChild(window_, WC_LISTVIEWW, "", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | WS_TABSTOP,
+                    8, 24, 528, 272, ids::kRuleList, WS_EX_CLIENTEDGE),
     };
     ruleList_.Attach(pages_[1][0]);
-    cleanupLog_ = CreateChild(window_, L"EDIT", "", text, 160, 24, 384, 272, ids::kCleanupLog, WS_EX_CLIENTEDGE);
+    cleanupLog_ =
+        CreateChild(window_, L"EDIT", "", text, 160, 24, 384, 272, ids::kCleanupLog, WS_EX_CLIENTEDGE);
     pages_[2] = {
         cleanupLog_,
         CreateChild(window_, L"BUTTON", "", BS_GROUPBOX, 3, 27, 152, 272, -1),
-        CreateChild(window_, L"BUTTON", "执行应用清理", BS_PUSHBUTTON, 3 + 5, 27 + 13, 136, 32, ids::kRunCleanup),
+        CreateChild(window_, L"BUTTON", "执行应用清理", BS_PUSHBUTTON, 3 + 5, 27 + 13, 136, 32,
+                    ids::kRunCleanup),
         CreateChild(window_, L"BUTTON", "清屏", BS_PUSHBUTTON, 3 + 7, 27 + 233, 136, 32, ids::kClearLog),
     };
-    for (HWND box : {GetDlgItem(window_, ids::kAnnouncement), GetDlgItem(window_, ids::kUpdateNote), cleanupLog_}) {
+    for (HWND box :
+         {GetDlgItem(window_, ids::kAnnouncement), GetDlgItem(window_, ids::kUpdateNote), cleanupLog_}) {
         SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
     }
     SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -175,7 +181,8 @@ void MainWindow::OnCreated() {
     SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&width));
     SetStatus(status::kFirst);
     SetStatus(status::kStarting);
-    CloseHandle(CreateThread(nullptr, 0, InitialisationWorker, new InitialisationJob{window_, &core_}, 0, nullptr));
+    CloseHandle(
+        CreateThread(nullptr, 0, InitialisationWorker, new InitialisationJob{window_, &core_}, 0, nullptr));
     CloseHandle(CreateThread(nullptr, 0, NoticeWorker, new NoticeJob{window_, noticeServer_}, 0, nullptr));
 }
 

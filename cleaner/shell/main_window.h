@@ -15,7 +15,7 @@
 namespace zc {
 
 class MainWindow : public UserInterface {
-public:
+  public:
     // noticeServer: scheme, host and optional port of the server of the start-up notices.
     static HWND Create(HINSTANCE instance, const CleanerCore& core, const std::string& noticeServer);
 
@@ -27,7 +27,7 @@ public:
     std::string ChooseOpenFile() override;
     void ShowLoadPasswordWindow() override;
 
-private:
+  private:
     MainWindow(HWND window, const CleanerCore& core, std::string noticeServer)
         : window_(window), core_(core), noticeServer_(std::move(noticeServer)) {}
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,11 +9,11 @@ namespace {
 
 // While alive, list-view notifications come from the program, not the user.
 class ProgramChange {
-public:
+  public:
     explicit ProgramChange(bool& flag) : flag_(flag) { flag_ = true; }
     ~ProgramChange() { flag_ = false; }
 
-private:
+  private:
     bool& flag_;
 };
 
@@ -51,7 +51,8 @@ int RuleListView::Count() const {
 }
 
 bool RuleListView::IsChecked(int position) const {
-    const auto state = SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(position), LVIS_STATEIMAGEMASK);
+    const auto state =
+        SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(position), LVIS_STATEIMAGEMASK);
     return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
@@ -68,7 +69,8 @@ bool RuleListView::IsUserCheckChange(const NMHDR* header) const {
         return false;
     }
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-    return (change->uChanged & LVIF_STATE) != 0 && ((change->uOldState ^ change->uNewState) & LVIS_STATEIMAGEMASK) != 0;
+    return (change->uChanged & LVIF_STATE) != 0 &&
+           ((change->uOldState ^ change->uNewState) & LVIS_STATEIMAGEMASK) != 0;
 }
 
 } // namespace zc

@@ -7,7 +7,7 @@
 namespace zc {
 
 class RuleListView : public CheckList {
-public:
+  public:
     // Turns the list view into a one-column check list.
     void Attach(HWND listView);
     HWND Handle() const { return list_; }
@@ -22,7 +22,7 @@ public:
     // the user (changes made by the program are not reported).
     bool IsUserCheckChange(const NMHDR* header) const;
 
-private:
+  private:
     HWND list_ = nullptr;
     bool changingFromProgram_ = false;
 };

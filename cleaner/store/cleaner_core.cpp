@@ -12,7 +12,7 @@ namespace zc {
 namespace {
 
 constexpr const char* kLayout[] = {
-    "\\Bin",   "\\Bin\\Config",     "\\Bin\\Style",   "\\Rules",        "\\Rules\\Program",
+    "\\Bin",           "\\Bin\\Config", "\\Bin\\Style",  "\\Rules",         "\\Rules\\Program",
     "\\Rules\\System", "\\Rules\\Auto", "\\Rules\\Temp", "\\Rules\\Bukkit",
 };
 

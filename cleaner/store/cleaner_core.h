@@ -8,7 +8,7 @@
 namespace zc {
 
 class CleanerCore {
-public:
+  public:
     explicit CleanerCore(std::string programDirectory);
 
     void Destroy() {}
@@ -32,7 +32,7 @@ public:
     std::string PathOf(const std::string& relative) const { return programDirectory_ + relative; }
     const std::string& ProgramDirectory() const { return programDirectory_; }
 
-private:
+  private:
     std::string MemberValue(const std::string& type, const std::string& name, const std::string& key) const;
 
     std::string programDirectory_;

@@ -10,7 +10,8 @@ namespace zc {
 
 void AddToRuleCounter(const CleanerCore& core, const std::string& type, int delta) {
     const std::string path = core.PathOf(paths::kSum);
-    const long long sum = static_cast<long long>(ParseProfileNumber(ReadIniValue(path, type, "Number"))) + delta;
+    const long long sum =
+        static_cast<long long>(ParseProfileNumber(ReadIniValue(path, type, "Number"))) + delta;
     WriteIniValue(path, type, "Number", std::to_string(sum));
 }
 

@@ -11,7 +11,7 @@ namespace zc {
 
 // The check-list control as the list handlers see it.
 class CheckList {
-public:
+  public:
     virtual ~CheckList() = default;
     virtual void Clear() = 0;
     virtual void Append(const std::string& caption) = 0;

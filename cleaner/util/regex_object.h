@@ -11,7 +11,7 @@
 namespace zc {
 
 class RegexObject {
-public:
+  public:
     RegexObject();
     ~RegexObject();
     RegexObject(const RegexObject&) = delete;
@@ -28,7 +28,7 @@ public:
     // from 1; "" when either does not exist.
     std::string SubMatchText(int match, int group) const;
 
-private:
+  private:
     void ReleaseComponent();
 
     bool comInitialised_ = false;

@@ -6,7 +6,7 @@
 namespace zc {
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A message box with one OK button; returns when the user closes it.

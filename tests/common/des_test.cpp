@@ -126,14 +126,12 @@ TEST(DesKeyTest, SatisfiesComplementationProperty) {
     for (int i = 0; i < 50; ++i) {
         const Block key = bytes.NextBlock();
         const Block plain = bytes.NextBlock();
-        EXPECT_EQ(Encrypt(Complement(key), Complement(plain)),
-                  Complement(Encrypt(key, plain)));
+        EXPECT_EQ(Encrypt(Complement(key), Complement(plain)), Complement(Encrypt(key, plain)));
     }
 }
 
 TEST(DesKeyTest, AcceptsWeakKeysWhereEncryptionIsItsOwnInverse) {
-    const char* weakKeys[] = {"0101010101010101", "FEFEFEFEFEFEFEFE",
-                              "E0E0E0E0F1F1F1F1", "1F1F1F1F0E0E0E0E"};
+    const char* weakKeys[] = {"0101010101010101", "FEFEFEFEFEFEFEFE", "E0E0E0E0F1F1F1F1", "1F1F1F1F0E0E0E0E"};
     ByteStream bytes{17};
     for (const char* hex : weakKeys) {
         SCOPED_TRACE(hex);
@@ -145,5 +143,5 @@ TEST(DesKeyTest, AcceptsWeakKeysWhereEncryptionIsItsOwnInverse) {
     }
 }
 
-}  // namespace
-}  // namespace zc
+} // namespace
+} // namespace zc

@@ -70,18 +70,18 @@ TEST(GbkTextTest, FindTextStepsOverDoubleByteCharacters) {
         {"abc", "abc", 0, 0},
         {"abc", "d", 0, npos},
         {"abc", "abcd", 0, npos},
-        {"ABC", "b", 0, npos},                       // case-sensitive
+        {"ABC", "b", 0, npos}, // case-sensitive
         {"abcabc", "bc", 0, 1},
         {"a,b,c", ",", 2, 3},
         {"a,b,c", ",", 4, npos},
-        {"\x81\x40", "\x40", 0, npos},               // 0x40 is the trail byte
+        {"\x81\x40", "\x40", 0, npos}, // 0x40 is the trail byte
         {"a\x81\x40", "\x40", 0, npos},
         {"\x81\x40\x40", "\x40", 0, 2},
-        {"\x81\x81\x40", "\x81\x40", 0, npos},       // first pair is one character
-        {"\xd2\xfd\xba\xc5", "\xfd\xba", 0, npos},   // straddles two characters
+        {"\x81\x81\x40", "\x81\x40", 0, npos},     // first pair is one character
+        {"\xd2\xfd\xba\xc5", "\xfd\xba", 0, npos}, // straddles two characters
         {"\xd2\xfd\xba\xc5", "\xba\xc5", 0, 2},
         {"\xb0\xa1x", "x", 0, 2},
-        {"ab\x81", "\x81", 0, 2},                    // lone lead byte at the end
+        {"ab\x81", "\x81", 0, 2}, // lone lead byte at the end
         {"\x81", "\x81", 0, 0},
         {"abc", "", 0, 0},
         {"abc", "", 3, 3},
@@ -109,7 +109,7 @@ TEST(GbkTextTest, SplitTextCutsAtEverySeparator) {
         {"a,b,c", ",", 0, {"a", "b", "c"}},
         {"", ",", 0, {}},
         {"abc", ",", 0, {"abc"}},
-        {",", ",", 0, {""}},                  // empty first piece kept, no empty last
+        {",", ",", 0, {""}}, // empty first piece kept, no empty last
         {",a", ",", 0, {"", "a"}},
         {"a,", ",", 0, {"a"}},
         {"a,,b", ",", 0, {"a", "", "b"}},
@@ -117,8 +117,8 @@ TEST(GbkTextTest, SplitTextCutsAtEverySeparator) {
         {",,", ",", 0, {"", ""}},
         {"l1\r\n\r\nl3\r\n", "\r\n", 0, {"l1", "", "l3"}},
         {"&&A&&\r\n####\r\n&&C&&", "\r\n", 0, {"&&A&&", "####", "&&C&&"}},
-        {"a&&&b", "&&", 0, {"a", "&b"}},     // no overlapping matches
-        {"\x81,x,y", ",", 0, {"\x81,x", "y"}},  // "\x81," is one character
+        {"a&&&b", "&&", 0, {"a", "&b"}},       // no overlapping matches
+        {"\x81,x,y", ",", 0, {"\x81,x", "y"}}, // "\x81," is one character
         {"\xd2\xfd,\xba\xc5", ",", 0, {"\xd2\xfd", "\xba\xc5"}},
         // With a maximum the rest after the last cut piece is dropped.
         {"GETREG a b c d e", " ", 4, {"GETREG", "a", "b", "c"}},
@@ -138,8 +138,7 @@ TEST(GbkTextTest, SplitTextCutsAtEverySeparator) {
         {"", "", 0, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Show(c.text) + " at " + Show(c.separator) + " max " +
-                     std::to_string(c.maxPieces));
+        SCOPED_TRACE(Show(c.text) + " at " + Show(c.separator) + " max " + std::to_string(c.maxPieces));
         EXPECT_EQ(SplitText(c.text, c.separator, c.maxPieces), c.expected);
     }
 }
@@ -160,20 +159,20 @@ TEST(GbkTextTest, TextBetweenTakesFirstLeftAndNextRight) {
         {"&&Rule&&", "&&", "&&", "Rule"},
         {"x&&A&&y&&B&&", "&&", "&&", "A"},
         {"&&&&", "&&", "&&", ""},
-        {"&&&", "&&", "&&", ""},              // right must start at or after the left's end
+        {"&&&", "&&", "&&", ""}, // right must start at or after the left's end
         {"&&Rule", "&&", "&&", ""},
         {"Rule&&", "[", "&&", ""},
         {"", "&&", "&&", ""},
         {"%%a%%b%%", "%%", "%%", "a"},
         {"<a>", "<", ">", "a"},
-        {"b>a<c>", "<", ">", "c"},           // a right delimiter before the left one is skipped
+        {"b>a<c>", "<", ">", "c"}, // a right delimiter before the left one is skipped
         {"Set-Cookie: id=1; path=/", "Set-Cookie:", ";", " id=1"},
         {"charset=\"gbk\";", "charset=" + quoteMarker, quoteMarker, "gbk"},
         {"a\"b\"c", quoteMarker, quoteMarker, "b"},
-        {"x" + quoteMarker + "y" + quoteMarker, "x" + quoteMarker, quoteMarker, ""},  // text is not rewritten
-        {"\x81[x][y]", "[", "]", "y"},       // "\x81[" is one character
+        {"x" + quoteMarker + "y" + quoteMarker, "x" + quoteMarker, quoteMarker, ""}, // text is not rewritten
+        {"\x81[x][y]", "[", "]", "y"}, // "\x81[" is one character
         {"[\xd2\xfd]\xba]", "[", "]", "\xd2\xfd"},
-        {"[\xd2]]", "[", "]", "\xd2]"},       // "\xd2]" is one character
+        {"[\xd2]]", "[", "]", "\xd2]"}, // "\xd2]" is one character
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Show(c.text) + " between " + Show(c.left) + " and " + Show(c.right));
@@ -195,11 +194,11 @@ TEST(GbkTextTest, ReplaceAllTextReplacesLeftToRightWithoutOverlap) {
         {"a##b##c", "##", " ", 0, "a##b##c"},
         {"###", "##", "-", kNoReplaceLimit, "-#"},
         {"####", "##", "-", kNoReplaceLimit, "--"},
-        {"ab", "a", "aa", kNoReplaceLimit, "aab"},       // output is not scanned again
+        {"ab", "a", "aa", kNoReplaceLimit, "aab"}, // output is not scanned again
         {"%%%%x%%%%", "%%%%", "", kNoReplaceLimit, "x"},
         {"abc", "", "-", kNoReplaceLimit, "abc"},
         {"", "a", "b", kNoReplaceLimit, ""},
-        {"\x81##", "##", " ", kNoReplaceLimit, "\x81##"},  // "\x81#" is one character
+        {"\x81##", "##", " ", kNoReplaceLimit, "\x81##"}, // "\x81#" is one character
         {"\xb0\xa1##", "##", " ", kNoReplaceLimit, "\xb0\xa1 "},
         {"&&A&&\r\n&&B&&", "&&B&&", "####", kNoReplaceLimit, "&&A&&\r\n####"},
     };
@@ -227,5 +226,5 @@ TEST(GbkTextTest, TextUpToZeroStopsAtFirstZeroByte) {
     }
 }
 
-}  // namespace
-}  // namespace zc
+} // namespace
+} // namespace zc

@@ -21,8 +21,8 @@ TEST(ParseProfileNumber, ReadsLeadingDecimalNumbers) {
         {"abc", 0},
         {"-", 0},
         {"3.9", 3},
-        {"\xa3\xb1\xa3\xb2", 12},            // full-width digits 1 2
-        {"\xa1\xa1\xa3\xad\xa3\xb5", -5},    // full-width blank, minus and 5
+        {"\xa3\xb1\xa3\xb2", 12},         // full-width digits 1 2
+        {"\xa1\xa1\xa3\xad\xa3\xb5", -5}, // full-width blank, minus and 5
         {"99999999999", 2147483647},
         {"-99999999999", -2147483647 - 1},
     };

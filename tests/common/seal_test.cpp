@@ -33,8 +33,7 @@ std::string ToHex(const std::string& bytes) {
 // The key text "12345678" folds to its own bytes 31..38; reversing the bits of
 // each byte by hand gives the DES key below.
 const char kHandKeyText[] = "12345678";
-const std::array<std::uint8_t, 8> kHandDesKey = {0x8C, 0x4C, 0xCC, 0x2C,
-                                                 0xAC, 0x6C, 0xEC, 0x1C};
+const std::array<std::uint8_t, 8> kHandDesKey = {0x8C, 0x4C, 0xCC, 0x2C, 0xAC, 0x6C, 0xEC, 0x1C};
 
 std::string EncipherWithHandKey(std::string plain) {
     const DesKey key(kHandDesKey);
@@ -76,10 +75,10 @@ TEST(FoldKeyTextTest, XorsBytesIntoEightPositions) {
         {"", "0000000000000000"},
         {"abc", "6162630000000000"},
         {"12345678", "3132333435363738"},
-        {"123456789", "0832333435363738"},       // '1' ^ '9'
-        {"1234567890", "0802333435363738"},      // '2' ^ '0'
+        {"123456789", "0832333435363738"},  // '1' ^ '9'
+        {"1234567890", "0802333435363738"}, // '2' ^ '0'
         {"abcdefghabcdefgh", "0000000000000000"},
-        {std::string("ab\0cd", 5), "6162000000000000"},  // stops at the zero byte
+        {std::string("ab\0cd", 5), "6162000000000000"}, // stops at the zero byte
         {"\xd2\xfd\xba\xc5", "d2fdbac500000000"},
         {kPackageKey, "56050a5657075659"},
         {kDefaultScriptKey, "505201595c050b5a"},
@@ -97,8 +96,8 @@ TEST(SealBytesTest, PadsToWholeBlocksAfterLengthPrefix) {
         std::size_t dataLength;
         std::size_t sealedLength;
     };
-    const Case cases[] = {{0, 0},   {1, 8},   {2, 8},   {3, 8},   {4, 8},   {5, 16},
-                          {8, 16},  {12, 16}, {13, 24}, {20, 24}, {21, 32}, {100, 104}};
+    const Case cases[] = {{0, 0},  {1, 8},   {2, 8},   {3, 8},   {4, 8},   {5, 16},
+                          {8, 16}, {12, 16}, {13, 24}, {20, 24}, {21, 32}, {100, 104}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dataLength);
         EXPECT_EQ(SealBytes(std::string(c.dataLength, 'x'), kPackageKey).size(), c.sealedLength);
@@ -108,14 +107,20 @@ TEST(SealBytesTest, PadsToWholeBlocksAfterLengthPrefix) {
 TEST(SealBytesTest, EnciphersPrefixDataAndZeroPaddingInEcbMode) {
     struct Case {
         std::string data;
-        std::string plain;  // expected buffer before encipherment
+        std::string plain; // expected buffer before encipherment
     };
     const Case cases[] = {
         {"A", std::string("\x01\0\0\0A\0\0\0", 8)},
-        {"ABCD", std::string("\x04\0\0\0" "ABCD", 8)},
-        {"ABCDE", std::string("\x05\0\0\0" "ABCDE\0\0\0\0\0\0\0", 16)},
+        {"ABCD", std::string("\x04\0\0\0"
+                             "ABCD",
+                             8)},
+        {"ABCDE", std::string("\x05\0\0\0"
+                              "ABCDE\0\0\0\0\0\0\0",
+                              16)},
         // Two equal plain blocks must give two equal cipher blocks.
-        {"wxyzABCDEFGHABCDEFGH", std::string("\x14\0\0\0" "wxyzABCDEFGHABCDEFGH", 24)},
+        {"wxyzABCDEFGHABCDEFGH", std::string("\x14\0\0\0"
+                                             "wxyzABCDEFGHABCDEFGH",
+                                             24)},
         {std::string(300, 'q'), std::string("\x2c\x01\0\0", 4) + std::string(300, 'q')},
     };
     for (const Case& c : cases) {
@@ -138,8 +143,7 @@ TEST(SealBytesTest, MatchesIndependentlyComputedForms) {
     };
     const Case cases[] = {
         {kPackageKey, "Zephon", "4574d19f5432bbf436e72a5808cfdbe1"},
-        {kSettingsKey, "&&Rule&&\r\n####",
-         "bb226a9b189b821071eaa84061abd4ea4b97a07d184555f6"},
+        {kSettingsKey, "&&Rule&&\r\n####", "bb226a9b189b821071eaa84061abd4ea4b97a07d184555f6"},
         {kDefaultScriptKey, "ECHO \xd2\xfd\xba\xc5", "c6dd5d6b2cd0916f8ba8f8517af14c28"},
     };
     for (const Case& c : cases) {
@@ -177,12 +181,18 @@ TEST(SealBytesTest, KeyTextsDifferingOnlyInHighBitSealIdentically) {
         bool same;
     };
     const Case cases[] = {
-        {"abc", "\xe1\xe2\xe3", true},        // every byte | 0x80
+        {"abc", "\xe1\xe2\xe3", true}, // every byte | 0x80
         {"", "\x80", true},
-        {"12345678", "1234\xb5" "678", true},
-        {"123456789", "12345678\xb9", true},  // 0x80 reaches k[0] through the XOR
-        {"abc", "abb", false},                // 0x01 is a real key bit
-        {"abc", "a\x22" "c", false},          // 0x40 too
+        {"12345678",
+         "1234\xb5"
+         "678",
+         true},
+        {"123456789", "12345678\xb9", true}, // 0x80 reaches k[0] through the XOR
+        {"abc", "abb", false},               // 0x01 is a real key bit
+        {"abc",
+         "a\x22"
+         "c",
+         false}, // 0x40 too
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(ToHex(c.a) + " vs " + ToHex(c.b));
@@ -201,8 +211,12 @@ TEST(SealBytesTest, RepeatedEightByteRunEqualsEmptyKey) {
 TEST(SealBytesTest, KeyBytesBeyondEighthXorIntoEarlierPositions) {
     const std::string data = "Main.zcc";
     // '1' ^ '9' = 0x08 and '2' ^ 'A' = 0x73.
-    EXPECT_EQ(SealBytes(data, "123456789"), SealBytes(data, "\x08" "2345678"));
-    EXPECT_EQ(SealBytes(data, "12345678" "9A"), SealBytes(data, "\x08\x73" "345678"));
+    EXPECT_EQ(SealBytes(data, "123456789"), SealBytes(data, "\x08"
+                                                            "2345678"));
+    EXPECT_EQ(SealBytes(data, "12345678"
+                              "9A"),
+              SealBytes(data, "\x08\x73"
+                              "345678"));
     EXPECT_NE(SealBytes(data, "123456789"), SealBytes(data, "12345678"));
 }
 
@@ -232,12 +246,12 @@ TEST(UnsealBytesTest, ChecksLengthPrefixAgainstFormSize) {
     const Case cases[] = {
         {0, 8, false},
         {0, 16, false},
-        {0xFFFFFFFFu, 8, false},  // -1
-        {0x80000000u, 8, false},  // most negative
+        {0xFFFFFFFFu, 8, false}, // -1
+        {0x80000000u, 8, false}, // most negative
         {0x7FFFFFFFu, 8, false},
-        {5, 8, false},            // longer than the form
+        {5, 8, false}, // longer than the form
         {13, 16, false},
-        {4, 16, false},           // leaves 8 padding bytes
+        {4, 16, false}, // leaves 8 padding bytes
         {12, 24, false},
         {1, 16, false},
         {1, 8, true},
@@ -270,5 +284,5 @@ TEST(UnsealBytesTest, WrongKeyDoesNotGiveTheDataBack) {
     EXPECT_NE(UnsealBytes(sealed, ""), data);
 }
 
-}  // namespace
-}  // namespace zc
+} // namespace
+} // namespace zc

@@ -26,7 +26,8 @@ using testing::RuleSpec;
 
 const testing::ShownMessage kNotAPackage{"请选择以.zcp结尾的ZC-Rules文件", "Error"};
 const testing::ShownMessage kDamaged{"该配置文件已损坏，若多次导入均报错则说明文件彻底损坏", "Error"};
-const testing::ShownMessage kUnusableName{"该配置文件的规则名称或类型不能用作文件夹名，已拒绝导入！", "Error"};
+const testing::ShownMessage kUnusableName{"该配置文件的规则名称或类型不能用作文件夹名，已拒绝导入！",
+                                          "Error"};
 const testing::ShownMessage kDuplicate{"该配置文件在库中同名配置文件，已拒绝导入！", "Error"};
 const testing::ShownMessage kPasswordNeeded{"请在接下来的窗口中提供密码\r\n输入密码后请重新导入！", "Tips"};
 const testing::ShownMessage kPasswordVerified{"已验证密码，单击确定继续导入！", "Tips"};

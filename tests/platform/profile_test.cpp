@@ -79,7 +79,8 @@ struct WriteCase {
 std::vector<WriteCase> WriteCases() {
     return {
         {"into a missing file", "", "Basic", "Name", "A", "[Basic]\r\nName=A\r\n", "A"},
-        {"replace in place, names kept", "[A]\r\nk=1\r\nj=2\r\n", "a", "K", "9", "[A]\r\nk=9\r\nj=2\r\n", "9"},
+        {"replace in place, names kept", "[A]\r\nk=1\r\nj=2\r\n", "a", "K", "9", "[A]\r\nk=9\r\nj=2\r\n",
+         "9"},
         {"new key at the end of its section", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "z", "3",
          "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n", "3"},
         {"new section at the end", "[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "2"},
@@ -91,7 +92,7 @@ std::vector<WriteCase> WriteCases() {
 }
 
 class ProfileTable : public ::testing::Test {
-protected:
+  protected:
     testing::TempFolder folder_;
     std::string path_ = folder_ / "test.ini";
 };

@@ -12,7 +12,7 @@
 namespace {
 
 class PrintedMessages : public zc::MakerMessages {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         last = caption + ": " + text;
     }

@@ -18,13 +18,13 @@ namespace zc {
 namespace {
 
 class IgnoredMessages : public MakerMessages {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string&) override { last = text; }
     std::string last;
 };
 
 class RoundTripTest : public ::testing::Test {
-protected:
+  protected:
     RoundTripTest() {
         core_.CreateLayout();
         CreateOneDirectory(maker_ / "work");
@@ -40,7 +40,9 @@ protected:
         ExportPackage(rule, maker_.Path(), maker_ / "work", makerMessages);
         ASSERT_TRUE(FileExists(maker_ / rule.name + ".zcp")) << makerMessages.last;
         ui_.chosenFile = maker_ / rule.name + ".zcp";
-        ui_.onPasswordWindow = [&] { CheckLoadPassword(core_, password, [](const std::string&, const std::string&) {}); };
+        ui_.onPasswordWindow = [&] {
+            CheckLoadPassword(core_, password, [](const std::string&, const std::string&) {});
+        };
         ImportPackage(core_, ui_);
         if (!rule.encryptionId.empty()) {
             ImportPackage(core_, ui_); // the second import completes once the password was accepted
@@ -50,8 +52,8 @@ protected:
     }
 
     RuleFields Rule(const std::string& name, const std::string& encryptionId) const {
-        const std::string script = "ECHO start\r\nRMF " + sandbox_ / "a.txt" + "\r\nRML " + sandbox_ / "logs" +
-                                   " *.log False\r\nECHO end";
+        const std::string script = "ECHO start\r\nRMF " + sandbox_ / "a.txt" + "\r\nRML " +
+                                   sandbox_ / "logs" + " *.log False\r\nECHO end";
         return {name, "作者", "1", "", "应用", "app.exe", encryptionId, "", script};
     }
 

@@ -53,7 +53,7 @@ TEST_F(CleanupRunTest, VariablesLiveForOneRunAndBelongToTheirRule) {
     testing::InstallRule(core_, "B", "ECHO [%%old%%]");
     RunCleanup(core_, ui_);
     EXPECT_EQ(ui_.cleanupLog, "[系统状态]执行规则  A...\r\n[INFO][A][left over]\r\n"
-                       "[系统状态]执行规则  B...\r\n[INFO][B][]\r\n");
+                              "[系统状态]执行规则  B...\r\n[INFO][B][]\r\n");
     EXPECT_FALSE(FileExists(core_.PathOf(paths::kVariableStore)));
 }
 

@@ -68,7 +68,9 @@ TEST(PatternDeleteTest, WrongMasksDeleteNothingAndAreReported) {
     for (const char* mask : {"*", "log", "", "sub\\*.log", "..\\*.*", "sub/*.log"}) {
         testing::RecordingUserInterface ui;
         EXPECT_EQ(DeleteMatchingFiles(ui, folder.Path(), mask, true, 3), 0) << mask;
-        EXPECT_EQ(ui.timedMessages, (testing::Messages{{"扩展名有错,请返回检查,格式请看参数说明", "友情提醒"}})) << mask;
+        EXPECT_EQ(ui.timedMessages,
+                  (testing::Messages{{"扩展名有错,请返回检查,格式请看参数说明", "友情提醒"}}))
+            << mask;
         EXPECT_EQ(Remaining(folder.Path()).size(), 11u) << mask;
     }
 }

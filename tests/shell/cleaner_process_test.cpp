@@ -20,7 +20,7 @@ namespace {
 const char* const kIdle = "[系统状态]待命Ing...";
 
 class CleanerProcessTest : public ::testing::Test {
-protected:
+  protected:
     std::string InstallProgram() {
         const std::string exe = folder_ / "Zephon Cleaner.exe";
         EXPECT_TRUE(CopyOneFile(testing::WindowsPathOfUnixPath(ZC_CLEANER_EXE), exe));
@@ -40,8 +40,8 @@ TEST_F(CleanerProcessTest, FirstStartCreatesTheLayoutAndClosingRemovesTheListPos
     HWND window = program.WaitForWindow(L"ZephonCleanerMain");
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitForIdle(window)) << StatusOf(window);
-    for (const char* directory : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program", "Rules\\System",
-                                  "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
+    for (const char* directory : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program",
+                                  "Rules\\System", "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
         EXPECT_TRUE(IsDirectory(folder_ / directory)) << directory;
     }
     WriteFileBytes(folder_ / "Bin\\Config\\temp.zcd", "[RUNI]\r\n0=A\r\n");

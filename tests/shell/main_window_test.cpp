@@ -38,9 +38,10 @@ std::vector<std::string> MenuTexts(HMENU menu) {
 constexpr const char* kNoNoticeServer = "http://127.0.0.1:9";
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+        INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                      ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
         window_ = MainWindow::Create(GetModuleHandleW(nullptr), core_, kNoNoticeServer);
         ASSERT_NE(window_, nullptr);
@@ -68,8 +69,8 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartCreatesTheLayoutAndEndsIdle) {
     ASSERT_TRUE(WaitForIdle()) << StatusText();
-    for (const char* directory : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program", "Rules\\System",
-                                  "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
+    for (const char* directory : {"Bin", "Bin\\Config", "Bin\\Style", "Rules", "Rules\\Program",
+                                  "Rules\\System", "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"}) {
         EXPECT_TRUE(IsDirectory(folder_ / directory)) << directory;
     }
 }
@@ -97,12 +98,9 @@ TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutSays) {
         int x, y, width, height;
         const char* text;
     } controls[] = {
-        {ids::kTabs, 0, 0, 552, 304, ""},
-        {ids::kAnnouncement, 11, 40, 240, 96, ""},
-        {ids::kUpdateNote, 11, 155, 240, 96, ""},
-        {ids::kRuleList, 8, 24, 528, 272, ""},
-        {ids::kCleanupLog, 160, 24, 384, 272, ""},
-        {ids::kRunCleanup, 8, 40, 136, 32, "执行应用清理"},
+        {ids::kTabs, 0, 0, 552, 304, ""},           {ids::kAnnouncement, 11, 40, 240, 96, ""},
+        {ids::kUpdateNote, 11, 155, 240, 96, ""},   {ids::kRuleList, 8, 24, 528, 272, ""},
+        {ids::kCleanupLog, 160, 24, 384, 272, ""},  {ids::kRunCleanup, 8, 40, 136, 32, "执行应用清理"},
         {ids::kClearLog, 10, 260, 136, 32, "清屏"},
     };
     for (const auto& c : controls) {
@@ -154,13 +152,14 @@ TEST_F(MainWindowTest, ExitDestroysTheWindowAndRemovesTheListPositions) {
 }
 
 class RuleListPageTest : public MainWindowTest {
-protected:
+  protected:
     void Register(const std::string& name, const std::string& author) {
         AppendRegistration(core_, paths::kConfigList, name);
         WriteIniValue(core_.PathOf(paths::kRules), name, "Type", "Program");
         CreateOneDirectory(folder_ / "Rules\\Program\\" + name);
         WriteFileBytes(folder_ / "Rules\\Program\\" + name + "\\Member.zcc",
-                       "[Basic]\r\nName=" + name + "\r\nAuthor=" + author + "\r\nVersion=1\r\nProgramName=P\r\n");
+                       "[Basic]\r\nName=" + name + "\r\nAuthor=" + author +
+                           "\r\nVersion=1\r\nProgramName=P\r\n");
     }
     // What a click on a tab of the strip makes the tab control tell its parent.
     void ClickTab(int page) {

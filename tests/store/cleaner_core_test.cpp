@@ -12,11 +12,12 @@
 namespace zc {
 namespace {
 
-const char* const kLayout[] = {"Bin",           "Bin\\Config", "Bin\\Style",   "Rules",        "Rules\\Program",
-                               "Rules\\System", "Rules\\Auto", "Rules\\Temp", "Rules\\Bukkit"};
+const char* const kLayout[] = {"Bin",         "Bin\\Config",    "Bin\\Style",
+                               "Rules",       "Rules\\Program", "Rules\\System",
+                               "Rules\\Auto", "Rules\\Temp",    "Rules\\Bukkit"};
 
 class CleanerCoreTest : public ::testing::Test {
-protected:
+  protected:
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
 
@@ -50,7 +51,8 @@ TEST_F(CleanerCoreTest, CreateLayoutSkipsRulesWhenAPlainFileHasItsName) {
 
 TEST_F(CleanerCoreTest, SealedTextRoundTripsAndFailsQuietly) {
     const std::string path = folder_ / "list.zcd";
-    for (const std::string& text : {std::string("\r\n&&A&&\r\n####"), std::string("规则 中文"), std::string(5000, 'z')}) {
+    for (const std::string& text :
+         {std::string("\r\n&&A&&\r\n####"), std::string("规则 中文"), std::string(5000, 'z')}) {
         core_.WriteSealedText(text, path);
         EXPECT_EQ(core_.ReadSealedText(path), text);
         EXPECT_EQ(ReadFileBytes(path), SealBytes(text, kSettingsKey));
@@ -74,7 +76,8 @@ TEST_F(CleanerCoreTest, ReadSealedTextStopsAtTheFirstZeroByte) {
 TEST_F(CleanerCoreTest, RuleMetadataComesFromMemberAndRulesFiles) {
     core_.CreateLayout();
     PlaceRule("Program", "Chrome",
-              "[Basic]\r\nName=Chrome\r\nAuthor=张三\r\nVersion=1.5\r\nProgramName=谷歌浏览器\r\nProcessName=chrome.exe\r\n",
+              "[Basic]\r\nName=Chrome\r\nAuthor=张三\r\nVersion=1.5\r\nProgramName=谷歌浏览器\r\nProcessName="
+              "chrome.exe\r\n",
               "");
     EXPECT_EQ(core_.RuleType("Chrome"), "Program");
     EXPECT_EQ(core_.RuleAuthor("Program", "Chrome"), "张三");
@@ -91,7 +94,8 @@ TEST_F(CleanerCoreTest, RuleIsEnabledOnlyForExactlyTrue) {
     const struct {
         const char* stored;
         bool enabled;
-    } cases[] = {{"True", true}, {"true", false}, {"TRUE", false}, {"False", false}, {"", false}, {"True1", false}};
+    } cases[] = {{"True", true},   {"true", false}, {"TRUE", false},
+                 {"False", false}, {"", false},     {"True1", false}};
     for (const auto& c : cases) {
         WriteIniValue(sum, "ProgramStatus", "R", c.stored);
         EXPECT_EQ(core_.IsRuleEnabled("Program", "R"), c.enabled) << c.stored;
@@ -125,7 +129,12 @@ TEST(DoubleHashToSpace, ReplacesPairsLeftToRight) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"a##b", "a b"}, {"a###b", "a #b"}, {"a####b", "a  b"}, {"##", " "}, {"#", "#"}, {"", ""},
+        {"a##b", "a b"},
+        {"a###b", "a #b"},
+        {"a####b", "a  b"},
+        {"##", " "},
+        {"#", "#"},
+        {"", ""},
         // "\x81##" is one double-byte character followed by "#": no pair starts on its second byte.
         {"\x81###", "\x81# "},
     };

@@ -15,7 +15,7 @@ namespace zc {
 namespace {
 
 class ConfigFilesTest : public ::testing::Test {
-protected:
+  protected:
     ConfigFilesTest() { core_.CreateLayout(); }
 
     std::string ConfigText() const { return core_.ReadSealedText(core_.PathOf(paths::kConfigList)); }
@@ -63,7 +63,8 @@ TEST(RegistrationLines, NamesOfLines) {
     const struct {
         const char* line;
         const char* name;
-    } cases[] = {{"&&A&&", "A"}, {"&&A", ""}, {"A", ""}, {"x&&A&&y", "A"}, {"&&&&", ""}, {"&&规则&&", "规则"}};
+    } cases[] = {{"&&A&&", "A"},   {"&&A", ""},  {"A", ""},
+                 {"x&&A&&y", "A"}, {"&&&&", ""}, {"&&规则&&", "规则"}};
     for (const auto& c : cases) {
         EXPECT_EQ(NameOfRegistrationLine(c.line), c.name) << c.line;
     }
@@ -98,7 +99,8 @@ TEST_F(ConfigFilesTest, RemoveSectionCutsUpToTheNextHeader) {
         const char* after;
     } cases[] = {
         {"last section", "[A]\r\nType=Program\r\n[B]\r\nType=Program\r\n", "B", "[A]\r\nType=Program\r\n"},
-        {"middle section", "[A]\r\nType=Program\r\n[B]\r\nType=Program\r\nLoadPass=x\r\n[C]\r\nType=System\r\n", "B",
+        {"middle section",
+         "[A]\r\nType=Program\r\n[B]\r\nType=Program\r\nLoadPass=x\r\n[C]\r\nType=System\r\n", "B",
          "[A]\r\nType=Program\r\n[C]\r\nType=System\r\n"},
         {"absent section", "[A]\r\nType=Program\r\n", "B", "[A]\r\nType=Program\r\n"},
         {"exact case only", "[A]\r\nType=Program\r\n", "a", "[A]\r\nType=Program\r\n"},

@@ -18,7 +18,7 @@ namespace {
 using testing::ShownMessage;
 
 class RuleDeletionTest : public ::testing::Test {
-protected:
+  protected:
     RuleDeletionTest() { core_.CreateLayout(); }
 
     void Import(const std::string& name, const std::string& type) {
@@ -29,8 +29,10 @@ protected:
         WriteFileBytes(folder + "\\Member.zcc", "[Basic]\r\nName=" + name + "\r\n");
         WriteFileBytes(folder + "\\Main.zcc", "sealed");
         if (type == "Program") {
-            WriteIniValue(core_.PathOf(paths::kSum), "Program", "Number",
-                          std::to_string(std::stoi("0" + ReadIniValue(core_.PathOf(paths::kSum), "Program", "Number")) + 1));
+            WriteIniValue(
+                core_.PathOf(paths::kSum), "Program", "Number",
+                std::to_string(std::stoi("0" + ReadIniValue(core_.PathOf(paths::kSum), "Program", "Number")) +
+                               1));
         }
     }
     std::string Counter(const std::string& type) const {
@@ -108,7 +110,8 @@ TEST_F(RuleDeletionTest, RegistrationWithoutUsableTypeRemovesNoFolder) {
         }
         ui_.messages.clear();
         DeleteRule(core_, ui_, c.name);
-        EXPECT_EQ(ui_.messages, (std::vector<ShownMessage>{{std::string("已成功删除规则：") + c.name, "ERROR"}}));
+        EXPECT_EQ(ui_.messages,
+                  (std::vector<ShownMessage>{{std::string("已成功删除规则：") + c.name, "ERROR"}}));
         EXPECT_TRUE(IsDirectory(folder_ / "Rules\\Program\\Keep")) << c.name;
         EXPECT_TRUE(FileExists(folder_ / "Rules\\Program\\Keep\\Main.zcc")) << c.name;
         EXPECT_TRUE(IsDirectory(folder_ / "Rules\\Program")) << c.name;

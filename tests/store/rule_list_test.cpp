@@ -15,12 +15,14 @@ namespace zc {
 namespace {
 
 class FakeCheckList : public CheckList {
-public:
+  public:
     void Clear() override { items.clear(); }
     void Append(const std::string& caption) override { items.push_back({caption, false}); }
     int Count() const override { return static_cast<int>(items.size()); }
     bool IsChecked(int position) const override { return items[static_cast<size_t>(position)].checked; }
-    void SetChecked(int position, bool checked) override { items[static_cast<size_t>(position)].checked = checked; }
+    void SetChecked(int position, bool checked) override {
+        items[static_cast<size_t>(position)].checked = checked;
+    }
 
     struct Item {
         std::string caption;
@@ -30,7 +32,7 @@ public:
 };
 
 class RuleListTest : public ::testing::Test {
-protected:
+  protected:
     RuleListTest() { core_.CreateLayout(); }
 
     void Register(const std::string& name, const std::string& type, const std::string& member) {
@@ -70,8 +72,9 @@ TEST_F(RuleListTest, ListsRemainingRulesAtConsecutivePositionsWithTheirCaptions)
     EXPECT_EQ(Position(0), "A");
     EXPECT_EQ(Position(1), "C");
     EXPECT_EQ(Position(2), "");
-    EXPECT_EQ(ui_.statuses, (std::vector<std::string>{"[系统状态]正在初始化应用程序规则列表...", "[系统状态]正在渲染选择夹...",
-                                                      "[系统状态]正在读取基础配置...", "[系统状态]初始化完毕..."}));
+    EXPECT_EQ(ui_.statuses, (std::vector<std::string>{
+                                "[系统状态]正在初始化应用程序规则列表...", "[系统状态]正在渲染选择夹...",
+                                "[系统状态]正在读取基础配置...", "[系统状态]初始化完毕..."}));
 }
 
 TEST_F(RuleListTest, OtherTypesShowTheAuthorButTakeVersionAndProgramFromProgramFolder) {

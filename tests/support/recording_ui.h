@@ -13,7 +13,7 @@ using ShownMessage = std::pair<std::string, std::string>; // text, caption
 using Messages = std::vector<ShownMessage>;
 
 class RecordingUserInterface : public UserInterface {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         messages.push_back({text, caption});
     }

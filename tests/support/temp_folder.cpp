@@ -14,8 +14,9 @@ TempFolder::TempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
     for (;;) {
-        const std::wstring candidate = std::wstring(base) + L"zc-test-" + std::to_wstring(GetCurrentProcessId()) +
-                                       L"-" + std::to_wstring(counter++);
+        const std::wstring candidate = std::wstring(base) + L"zc-test-" +
+                                       std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                       std::to_wstring(counter++);
         if (CreateDirectoryW(candidate.c_str(), nullptr)) {
             path_ = ToGbk(candidate);
             return;

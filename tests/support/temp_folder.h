@@ -5,7 +5,7 @@
 namespace zc::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -16,7 +16,7 @@ public:
     // Path() + "\" + relative.
     std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 

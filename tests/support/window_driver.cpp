@@ -35,8 +35,8 @@ bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
 std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                             &copied)) {
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                             5000, &copied)) {
         return "<no answer>";
     }
     return ToGbk(std::wstring(buffer, copied));
@@ -94,7 +94,8 @@ RunningProgram::~RunningProgram() {
 
 HWND RunningProgram::WaitForWindow(const std::wstring& className, DWORD timeoutMs) const {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = FindTopWindow(process_.dwProcessId, className)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (window = FindTopWindow(process_.dwProcessId, className)) != nullptr; },
+              timeoutMs);
     return window;
 }
 

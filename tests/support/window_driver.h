@@ -24,7 +24,7 @@ HWND FindTopWindow(DWORD processId, const std::wstring& className,
                    const std::function<bool(HWND)>& matches = {});
 
 class RunningProgram {
-public:
+  public:
     // Starts the program with the given folder as its current folder.
     RunningProgram(const std::string& exePath, const std::string& folder);
     ~RunningProgram();
@@ -40,7 +40,7 @@ public:
     // The exit code of the ended program (STILL_ACTIVE while it runs).
     DWORD ExitCode() const;
 
-private:
+  private:
     PROCESS_INFORMATION process_{};
 };
 
