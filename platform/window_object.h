@@ -26,6 +26,17 @@ LRESULT RouteToWindowObject(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+// The state object of a window whose creation parameter it is: stored on
+// WM_NCCREATE, read back on every later message (nullptr before).
+template <typename State> State* AttachedState(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    return reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Registers a window class with the arrow cursor, the program's icon and the
 // given background colour; registering it again does no harm.
 inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,

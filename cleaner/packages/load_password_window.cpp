@@ -20,13 +20,8 @@ struct WindowState {
 };
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<WindowState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* state = AttachedState<WindowState>(window, message, lParam);
     switch (message) {
-    case WM_NCCREATE:
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        break;
     case WM_COMMAND:
         if (LOWORD(wParam) == load_password_ids::kConfirm) {
             const std::string password = GetWindowTextGbk(GetDlgItem(window, load_password_ids::kPassword));

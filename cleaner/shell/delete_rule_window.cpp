@@ -15,13 +15,8 @@ struct DeleteRuleState {
 };
 
 LRESULT CALLBACK DeleteRuleProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<DeleteRuleState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* state = AttachedState<DeleteRuleState>(window, message, lParam);
     switch (message) {
-    case WM_NCCREATE:
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        break;
     case WM_COMMAND:
         if (LOWORD(wParam) == kDeleteButton && state != nullptr) {
             DeleteRule(state->core, state->ui, GetWindowTextGbk(GetDlgItem(window, kDeleteNameBox)));

@@ -5,6 +5,7 @@
 #include "platform/gbk.h"
 #include "platform/window_text.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
@@ -58,17 +59,7 @@ TEST_F(MakerWindowTest, CaptionPagesButtonAndPlaces) {
     EXPECT_EQ(frame.right - frame.left, 694);
     EXPECT_EQ(frame.bottom - frame.top, 445);
 
-    HWND tabs = Box(maker_ids::kTabs);
-    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
-    for (int i = 0; i < 2; ++i) {
-        wchar_t name[32] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = name;
-        item.cchTextMax = 32;
-        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(ToGbk(name), i == 0 ? "应用程序" : "教程");
-    }
+    EXPECT_EQ(testing::TabTexts(Box(maker_ids::kTabs)), (std::vector<std::string>{"应用程序", "教程"}));
     EXPECT_EQ(TextOf(maker_ids::kExport), "导出");
 
     const struct {

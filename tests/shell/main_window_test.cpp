@@ -111,18 +111,8 @@ TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutSays) {
         EXPECT_EQ(rect.bottom - rect.top, c.height) << c.id;
         EXPECT_EQ(GetWindowTextGbk(GetDlgItem(window_, c.id)), c.text) << c.id;
     }
-    HWND tabs = GetDlgItem(window_, ids::kTabs);
-    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
-    const char* pages[] = {"首页", "应用程序", "清理"};
-    for (int i = 0; i < 3; ++i) {
-        wchar_t name[32] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = name;
-        item.cchTextMax = 32;
-        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(ToGbk(name), pages[i]);
-    }
+    EXPECT_EQ(testing::TabTexts(GetDlgItem(window_, ids::kTabs)),
+              (std::vector<std::string>{"首页", "应用程序", "清理"}));
     for (int id : {ids::kAnnouncement, ids::kUpdateNote, ids::kCleanupLog}) {
         const LONG style = GetWindowLongW(GetDlgItem(window_, id), GWL_STYLE);
         EXPECT_TRUE(style & ES_MULTILINE) << id;

@@ -2,6 +2,8 @@
 
 #include "platform/gbk.h"
 
+#include <commctrl.h>
+
 namespace zc::testing {
 
 std::string WindowsPathOfUnixPath(const std::string& unixPath) {
@@ -30,6 +32,21 @@ bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs) {
         }
         Sleep(20);
     }
+}
+
+std::vector<std::string> TabTexts(HWND tabs) {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t name[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name;
+        item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        texts.push_back(ToGbk(name));
+    }
+    return texts;
 }
 
 std::string TextOf(HWND window) {

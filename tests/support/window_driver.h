@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zc::testing {
 
@@ -17,6 +18,9 @@ bool WaitUntil(const std::function<bool()>& check, DWORD timeoutMs = 20000);
 
 // Text of any window, also one of another process.
 std::string TextOf(HWND window);
+
+// The texts of the tabs of a tab control in this process.
+std::vector<std::string> TabTexts(HWND tabs);
 
 // The first visible top-level window of the process with the class name
 // (and, when given, for which matches is true).
