@@ -5,6 +5,7 @@
 // Usage: rml_bench [folders [files per folder]]   (default 1000 x 100)
 #include "bench/silent_interface.h"
 #include "cleaner/script/pattern_delete.h"
+#include "platform/system_files.h"
 #include "platform/file_system.h"
 #include "platform/gbk.h"
 
@@ -96,8 +97,8 @@ int main(int argc, char** argv) {
         int deleted = 0;
         if (round == 0 || round == 3) {
             rml += TimeDeletion(
-                base, folders, files, [&] { return zc::DeleteMatchingFiles(ui, base, "*.*", true); },
-                deleted);
+                base, folders, files,
+                [&] { return zc::DeleteMatchingFiles(zc::SystemFiles(), ui, base, "*.*", true); }, deleted);
             rmlCount += deleted;
         } else {
             bare += TimeDeletion(

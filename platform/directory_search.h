@@ -1,16 +1,11 @@
 #pragma once
 // Directory listings on GBK paths through the platform's directory search.
+#include "common/file_operations.h"
+
 #include <string>
 #include <vector>
 
 namespace zc {
-
-struct DirectoryEntry {
-    std::string name; // bare name, no path
-    bool isDirectory = false;
-    // A junction, symbolic link or mount point: its content belongs elsewhere.
-    bool isLink = false;
-};
 
 // Every entry that the search pattern (a path whose last part may hold "*"
 // and "?") yields, in the order of the search; "." and ".." included.

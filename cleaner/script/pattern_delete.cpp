@@ -1,8 +1,6 @@
 #include "cleaner/script/pattern_delete.h"
 
 #include "common/gbk_text.h"
-#include "platform/directory_search.h"
-#include "platform/file_system.h"
 
 namespace zc {
 namespace {
@@ -14,16 +12,17 @@ bool IsFileNameMask(const std::string& mask) {
            FindText(mask, "/") == std::string::npos;
 }
 
-int DeleteInTree(const std::string& directory, const std::string& mask, bool recurse, int count) {
-    for (const DirectoryEntry& entry : ListMatches(directory + mask)) {
-        if (!entry.isDirectory && DeleteOneFile(directory + entry.name)) {
+int DeleteInTree(FileOperations& files, const std::string& directory, const std::string& mask, bool recurse,
+                 int count) {
+    for (const DirectoryEntry& entry : files.ListMatches(directory + mask)) {
+        if (!entry.isDirectory && files.DeleteOneFile(directory + entry.name)) {
             ++count;
         }
     }
     if (recurse) {
-        for (const DirectoryEntry& entry : ListMatches(directory + "*.*")) {
+        for (const DirectoryEntry& entry : files.ListMatches(directory + "*.*")) {
             if (entry.isDirectory && !entry.isLink && entry.name[0] != '.') {
-                count = DeleteInTree(directory + entry.name + "\\", mask, true, count);
+                count = DeleteInTree(files, directory + entry.name + "\\", mask, true, count);
             }
         }
     }
@@ -32,8 +31,8 @@ int DeleteInTree(const std::string& directory, const std::string& mask, bool rec
 
 } // namespace
 
-int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const std::string& mask,
-                        bool recurse, int count) {
+int DeleteMatchingFiles(FileOperations& files, UserInterface& ui, const std::string& directory,
+                        const std::string& mask, bool recurse, int count) {
     if (!IsFileNameMask(mask)) {
         ui.ShowTimedMessage(kWrongMaskMessage, "友情提醒");
         return 0;
@@ -46,7 +45,7 @@ int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const s
     }
     const bool endsInBackslash = !directory.empty() && directory.back() == '\\' &&
                                  !EndsInCutCharacter(directory.substr(0, directory.size() - 1));
-    return DeleteInTree(endsInBackslash ? directory : directory + "\\", mask, recurse, count);
+    return DeleteInTree(files, endsInBackslash ? directory : directory + "\\", mask, recurse, count);
 }
 
 } // namespace zc

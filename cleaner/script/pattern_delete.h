@@ -2,6 +2,7 @@
 // RML's worker: deletes the files of a directory whose names match a
 // wildcard mask, optionally in every subdirectory too.
 #include "cleaner/util/user_interface.h"
+#include "common/file_operations.h"
 
 #include <string>
 
@@ -13,7 +14,7 @@ inline constexpr const char* kWrongMaskMessage = "扩展名有错,请返回检�
 // nothing and is reported in a self-closing message box. Subdirectories whose
 // names begin with "." and directory links are never entered; directories
 // themselves are never deleted. Returns count plus the number of files deleted.
-int DeleteMatchingFiles(UserInterface& ui, const std::string& directory, const std::string& mask,
-                        bool recurse, int count = 0);
+int DeleteMatchingFiles(FileOperations& files, UserInterface& ui, const std::string& directory,
+                        const std::string& mask, bool recurse, int count = 0);
 
 } // namespace zc

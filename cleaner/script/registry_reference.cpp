@@ -1,19 +1,21 @@
 #include "cleaner/script/registry_reference.h"
 
 #include "common/gbk_text.h"
-#include "platform/registry.h"
 
 namespace zc {
 namespace {
 
-struct Hive {
+struct HiveName {
     const char* name;
-    HKEY root;
+    RegistryHive hive;
 };
 
-const Hive kHives[] = {
-    {"CLASSES_ROOT", HKEY_CLASSES_ROOT},     {"LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {"USERS", HKEY_USERS},
-    {"CURRENT_CONFIG", HKEY_CURRENT_CONFIG}, {"CURRENT_USER", HKEY_CURRENT_USER},
+const HiveName kHives[] = {
+    {"CLASSES_ROOT", RegistryHive::ClassesRoot},
+    {"LOCAL_MACHINE", RegistryHive::LocalMachine},
+    {"USERS", RegistryHive::Users},
+    {"CURRENT_CONFIG", RegistryHive::CurrentConfig},
+    {"CURRENT_USER", RegistryHive::CurrentUser},
 };
 
 // Position of the last "\" that is not the second byte of a double-byte character.
@@ -31,13 +33,14 @@ std::size_t LastBackslash(const std::string& path) {
 
 } // namespace
 
-bool ReadRegistryReference(const std::string& hiveName, const std::string& path, std::string& text) {
-    for (const Hive& hive : kHives) {
+bool ReadRegistryReference(ScriptHost& host, const std::string& hiveName, const std::string& path,
+                           std::string& text) {
+    for (const HiveName& hive : kHives) {
         if (hiveName == hive.name) {
             const std::size_t split = LastBackslash(path);
             text = split == std::string::npos
-                       ? ReadRegistryText(hive.root, "", path)
-                       : ReadRegistryText(hive.root, path.substr(0, split), path.substr(split + 1));
+                       ? host.ReadRegistryText(hive.hive, "", path)
+                       : host.ReadRegistryText(hive.hive, path.substr(0, split), path.substr(split + 1));
             return true;
         }
     }

@@ -3,11 +3,9 @@
 #include "cleaner/script/pattern_delete.h"
 #include "cleaner/script/registry_reference.h"
 #include "cleaner/script/security_level.h"
-#include "platform/tree_delete.h"
 #include "cleaner/script/variables.h"
+#include "common/directory_tree_delete.h"
 #include "common/gbk_text.h"
-#include "platform/directory_search.h"
-#include "platform/file_system.h"
 
 #include <vector>
 
@@ -20,13 +18,13 @@ bool StartsWith(const std::string& line, const char* keyword) {
 
 class LineRunner {
   public:
-    LineRunner(const CleanerCore& core, UserInterface& ui, const std::string& ruleName)
-        : core_(core), ui_(ui), ruleName_(ruleName) {}
+    LineRunner(ScriptHost& host, UserInterface& ui, const std::string& ruleName)
+        : host_(host), files_(host.Files()), ui_(ui), ruleName_(ruleName) {}
 
     void Run(const std::string& rawLine, int lineNumber) {
         lineNumber_ = lineNumber;
-        const std::string line = ExpandVariables(core_, rawLine, ruleName_);
-        if (!PassesSecurityGate(core_, line)) {
+        const std::string line = ExpandVariables(host_, rawLine, ruleName_);
+        if (!PassesSecurityGate(host_, line)) {
             ReportError("时，安全模块已拦截程序运行，若要执行请在设置中调高安全级别");
         } else if (line.empty() || StartsWith(line, "//")) {
             return;
@@ -46,18 +44,16 @@ class LineRunner {
     }
 
   private:
-    static std::string PathArgument(const std::string& line) {
-        return CleanerCore::DoubleHashToSpace(line).substr(4);
-    }
+    static std::string PathArgument(const std::string& line) { return DoubleHashToSpace(line).substr(4); }
 
     void RemoveFile(const std::string& path) {
-        if (!DeleteOneFile(path) && AnythingMatches(path)) {
+        if (!files_.DeleteOneFile(path) && files_.AnythingMatches(path)) {
             ReportFileError();
         }
     }
 
     void RemoveTree(const std::string& path) {
-        if (!DeleteDirectoryTree(path) && AnythingMatches(path)) {
+        if (!DeleteDirectoryTree(files_, path) && files_.AnythingMatches(path)) {
             ReportFileError();
         }
     }
@@ -70,8 +66,8 @@ class LineRunner {
             return;
         }
         std::string text;
-        if (ReadRegistryReference(fields[2], fields[3], text)) {
-            StoreVariable(core_, ruleName_, fields[1], text);
+        if (ReadRegistryReference(host_, fields[2], fields[3], text)) {
+            host_.StoreVariable(ruleName_, fields[1], text);
         }
     }
 
@@ -83,8 +79,8 @@ class LineRunner {
             return;
         }
         if (fields[3] == "True" || fields[3] == "False") {
-            DeleteMatchingFiles(ui_, CleanerCore::DoubleHashToSpace(fields[1]),
-                                CleanerCore::DoubleHashToSpace(fields[2]), fields[3] == "True");
+            DeleteMatchingFiles(files_, ui_, DoubleHashToSpace(fields[1]), DoubleHashToSpace(fields[2]),
+                                fields[3] == "True");
         }
     }
 
@@ -95,7 +91,8 @@ class LineRunner {
                              std::to_string(lineNumber_) + "\r\n");
     }
 
-    const CleanerCore& core_;
+    ScriptHost& host_;
+    FileOperations& files_;
     UserInterface& ui_;
     const std::string& ruleName_;
     int lineNumber_ = 0;
@@ -103,9 +100,13 @@ class LineRunner {
 
 } // namespace
 
-void RunRuleScript(const CleanerCore& core, UserInterface& ui, const std::string& ruleName,
+std::string DoubleHashToSpace(const std::string& text) {
+    return ReplaceAllText(text, "##", " ", 99999);
+}
+
+void RunRuleScript(ScriptHost& host, UserInterface& ui, const std::string& ruleName,
                    const std::string& script) {
-    LineRunner runner(core, ui, ruleName);
+    LineRunner runner(host, ui, ruleName);
     int lineNumber = 0;
     for (const std::string& line : SplitText(script, "\r\n")) {
         runner.Run(line, ++lineNumber);

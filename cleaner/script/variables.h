@@ -1,7 +1,7 @@
 #pragma once
 // Script variables: "%%USER%%" and the values that GETREG lines keep in the
-// variable store Rules\Temp\Vartemp.zct (section = rule name, key = variable).
-#include "cleaner/store/cleaner_core.h"
+// variable store of the host.
+#include "cleaner/script/script_host.h"
 
 #include <string>
 
@@ -9,15 +9,7 @@ namespace zc {
 
 // The line with every "%%USER%%" replaced by the user name, then every
 // occurrence of the first remaining "%%name%%" replaced by the stored value
-// (looked up without regard to case; "" when not stored). Values are not
-// expanded again.
-std::string ExpandVariables(const CleanerCore& core, const std::string& line, const std::string& ruleName);
-
-void StoreVariable(const CleanerCore& core, const std::string& ruleName, const std::string& name,
-                   const std::string& value);
-
-// The Windows user running the cleaner; "" when it cannot be read or is
-// longer than 49 bytes.
-std::string CurrentUserName();
+// ("" when not stored). Values are not expanded again.
+std::string ExpandVariables(ScriptHost& host, const std::string& line, const std::string& ruleName);
 
 } // namespace zc

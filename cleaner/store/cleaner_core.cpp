@@ -78,8 +78,4 @@ std::string CleanerCore::ReadRuleScript(const std::string& name) const {
     return TextUpToZero(UnsealBytes(sealed, key));
 }
 
-std::string CleanerCore::DoubleHashToSpace(const std::string& text) {
-    return ReplaceAllText(text, "##", " ", 99999);
-}
-
 } // namespace zc

@@ -25,7 +25,6 @@ class CleanerCore {
     bool IsRuleEnabled(const std::string& type, const std::string& name) const;
     bool HasLoadPassword(const std::string& name) const;
     std::string ReadRuleScript(const std::string& name) const;
-    static std::string DoubleHashToSpace(const std::string& text);
     std::string RuleLoadPassword(const std::string& name) const;
 
     // Program directory followed by a relative path that begins with a backslash.

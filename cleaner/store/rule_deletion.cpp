@@ -3,9 +3,9 @@
 #include "cleaner/store/config_values.h"
 #include "cleaner/store/registration_list.h"
 #include "cleaner/store/store_paths.h"
+#include "common/directory_tree_delete.h"
 #include "common/folder_name.h"
-#include "platform/tree_delete.h"
-#include "platform/file_system.h"
+#include "platform/system_files.h"
 
 namespace zc {
 void DeleteRule(const CleanerCore& core, UserInterface& ui, const std::string& name) {
@@ -18,7 +18,7 @@ void DeleteRule(const CleanerCore& core, UserInterface& ui, const std::string& n
     // Only a folder that is exactly one rule folder may go: an empty or odd
     // type or name would otherwise point at a type folder or the rule tree.
     if (IsUsableFolderName(type) && IsUsableFolderName(name)) {
-        DeleteDirectoryTree(core.PathOf(paths::kRulesDir + type + "\\" + name));
+        DeleteDirectoryTree(SystemFiles(), core.PathOf(paths::kRulesDir + type + "\\" + name));
     }
     RemoveIniSection(core.PathOf(paths::kRules), name);
     ui.ShowMessage("已成功删除规则：" + name, "ERROR");

@@ -1,6 +1,6 @@
 // The cleanup run over the registration list, seen through a recording window.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/cleanup_run.h"
-#include "cleaner/script/variables.h"
 #include "tests/support/recording_ui.h"
 #include "tests/script/rule_installer.h"
 #include "tests/support/temp_folder.h"
@@ -18,6 +18,7 @@ class CleanupRunTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
     testing::RecordingUserInterface ui_;
 };
 
@@ -48,7 +49,7 @@ TEST_F(CleanupRunTest, RunsSwitchedOnProgramRulesInOrderAndSkipsTheOthers) {
 }
 
 TEST_F(CleanupRunTest, VariablesLiveForOneRunAndBelongToTheirRule) {
-    StoreVariable(core_, "A", "old", "left over");
+    host_.StoreVariable("A", "old", "left over");
     testing::InstallRule(core_, "A", "ECHO [%%old%%]\r\nGETREG v NOWHERE x");
     testing::InstallRule(core_, "B", "ECHO [%%old%%]");
     RunCleanup(core_, ui_);
@@ -58,7 +59,7 @@ TEST_F(CleanupRunTest, VariablesLiveForOneRunAndBelongToTheirRule) {
 }
 
 TEST_F(CleanupRunTest, AnEmptyListOnlySetsTheStatus) {
-    StoreVariable(core_, "A", "v", "x");
+    host_.StoreVariable("A", "v", "x");
     RunCleanup(core_, ui_);
     RunCleanup(core_, ui_);
     EXPECT_EQ(ui_.cleanupLog, "");

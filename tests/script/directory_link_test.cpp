@@ -3,6 +3,7 @@
 // builds the trees with Linux symbolic links and names their folder in
 // ZC_LINK_FIXTURE (a Linux path). Wine cannot remove such a link either, so
 // whether the link itself goes is left to a real Windows.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/script_interpreter.h"
 #include "platform/directory_search.h"
 #include "tests/script/file_tree.h"
@@ -35,6 +36,7 @@ class DirectoryLinkTest : public ::testing::Test {
     std::string root_;
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
 };
 
 TEST_F(DirectoryLinkTest, TheSetupMadeADirectoryLink) {
@@ -44,20 +46,20 @@ TEST_F(DirectoryLinkTest, TheSetupMadeADirectoryLink) {
 
 TEST_F(DirectoryLinkTest, TreeDeleteRemovesTheLinkButNotWhatItLeadsTo) {
     testing::RecordingUserInterface ui;
-    RunRuleScript(core_, ui, "R", "RMR " + Case("rmr") + "\\tree");
+    RunRuleScript(host_, ui, "R", "RMR " + Case("rmr") + "\\tree");
     EXPECT_EQ(TargetFiles(Case("rmr")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
     EXPECT_EQ(testing::Existing(Case("rmr"), {"tree\\a.txt", "tree\\sub\\b.txt"}), Names{});
 }
 
 TEST_F(DirectoryLinkTest, TreeDeleteOfALinkLeavesWhatItLeadsTo) {
     testing::RecordingUserInterface ui;
-    RunRuleScript(core_, ui, "R", "RMR " + Case("top") + "\\tree\\sub\\link");
+    RunRuleScript(host_, ui, "R", "RMR " + Case("top") + "\\tree\\sub\\link");
     EXPECT_EQ(TargetFiles(Case("top")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
 }
 
 TEST_F(DirectoryLinkTest, RecursiveMaskDeleteDoesNotEnterTheLink) {
     testing::RecordingUserInterface ui;
-    RunRuleScript(core_, ui, "R", "RML " + Case("rml") + "\\tree *.* True");
+    RunRuleScript(host_, ui, "R", "RML " + Case("rml") + "\\tree *.* True");
     EXPECT_EQ(TargetFiles(Case("rml")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
     EXPECT_EQ(testing::Existing(Case("rml"), {"tree\\a.txt", "tree\\sub\\b.txt", "tree\\sub\\link"}),
               Names{"tree\\sub\\link"});

@@ -1,6 +1,7 @@
 // Scripts no rules maker writes: binary bytes, cut-off double-byte characters,
 // over-long and very many lines. Each line ends in the usual message or in
 // silence, and nothing changes but what a line names.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/script_interpreter.h"
 #include "platform/file_system.h"
 #include "tests/script/file_tree.h"
@@ -39,7 +40,7 @@ class HostileScriptTest : public ::testing::Test {
     }
     std::string Run(const std::string& script) {
         testing::RecordingUserInterface ui;
-        RunRuleScript(core_, ui, "R", script);
+        RunRuleScript(host_, ui, "R", script);
         return ui.cleanupLog;
     }
     Tree Without(std::vector<std::string> removed) const {
@@ -52,6 +53,7 @@ class HostileScriptTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
     testing::TempFolder files_;
     Tree before_;
 };

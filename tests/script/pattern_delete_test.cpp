@@ -1,6 +1,7 @@
 // RML's worker on real files: masks, recursion, dot-named folders and
 // read-only files.
 #include "cleaner/script/pattern_delete.h"
+#include "platform/system_files.h"
 #include "tests/script/file_tree.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
@@ -56,7 +57,7 @@ TEST(PatternDeleteTest, DeletesMatchingFilesWithAndWithoutRecursion) {
         BuildTree(folder.Path());
         testing::RecordingUserInterface ui;
         const std::string directory = c.finalBackslash ? folder.Path() + "\\" : folder.Path();
-        EXPECT_EQ(DeleteMatchingFiles(ui, directory, c.mask, c.recurse), c.count) << c.mask;
+        EXPECT_EQ(DeleteMatchingFiles(SystemFiles(), ui, directory, c.mask, c.recurse), c.count) << c.mask;
         EXPECT_EQ(Remaining(folder.Path()), c.remaining) << c.mask << " recurse " << c.recurse;
         EXPECT_TRUE(ui.timedMessages.empty());
     }
@@ -67,7 +68,7 @@ TEST(PatternDeleteTest, WrongMasksDeleteNothingAndAreReported) {
     BuildTree(folder.Path());
     for (const char* mask : {"*", "log", "", "sub\\*.log", "..\\*.*", "sub/*.log"}) {
         testing::RecordingUserInterface ui;
-        EXPECT_EQ(DeleteMatchingFiles(ui, folder.Path(), mask, true, 3), 0) << mask;
+        EXPECT_EQ(DeleteMatchingFiles(SystemFiles(), ui, folder.Path(), mask, true, 3), 0) << mask;
         EXPECT_EQ(ui.timedMessages,
                   (testing::Messages{{"扩展名有错,请返回检查,格式请看参数说明", "友情提醒"}}))
             << mask;
@@ -80,7 +81,7 @@ TEST(PatternDeleteTest, ReadOnlyFilesStayAndAreNotCounted) {
     BuildTree(folder.Path());
     testing::SetReadOnly(folder / "a.log", true);
     testing::RecordingUserInterface ui;
-    EXPECT_EQ(DeleteMatchingFiles(ui, folder.Path(), "*.log", false), 1);
+    EXPECT_EQ(DeleteMatchingFiles(SystemFiles(), ui, folder.Path(), "*.log", false), 1);
     EXPECT_TRUE(FileExists(folder / "a.log"));
     EXPECT_FALSE(FileExists(folder / "b.LOG"));
     testing::SetReadOnly(folder / "a.log", false);
@@ -90,8 +91,8 @@ TEST(PatternDeleteTest, AMissingDirectoryGivesBackTheCount) {
     testing::TempFolder folder;
     BuildTree(folder.Path());
     testing::RecordingUserInterface ui;
-    EXPECT_EQ(DeleteMatchingFiles(ui, folder / "nothing", "*.log", true, 5), 5);
-    EXPECT_EQ(DeleteMatchingFiles(ui, folder.Path(), "*.none", true, 5), 5);
+    EXPECT_EQ(DeleteMatchingFiles(SystemFiles(), ui, folder / "nothing", "*.log", true, 5), 5);
+    EXPECT_EQ(DeleteMatchingFiles(SystemFiles(), ui, folder.Path(), "*.none", true, 5), 5);
     EXPECT_EQ(Remaining(folder.Path()).size(), 11u);
     EXPECT_TRUE(ui.timedMessages.empty());
 }

@@ -1,6 +1,6 @@
 // The script interpreter on real files and real registry keys.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/script_interpreter.h"
-#include "cleaner/script/variables.h"
 #include "platform/gbk.h"
 #include "tests/script/file_tree.h"
 #include "tests/support/recording_ui.h"
@@ -31,7 +31,7 @@ class ScriptInterpreterTest : public ::testing::Test {
     void SetUp() override { core_.CreateLayout(); }
     std::string Run(const std::string& script) {
         testing::RecordingUserInterface ui;
-        RunRuleScript(core_, ui, "R", script);
+        RunRuleScript(host_, ui, "R", script);
         timedMessages_ = ui.timedMessages;
         return ui.cleanupLog;
     }
@@ -45,6 +45,7 @@ class ScriptInterpreterTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
     testing::Messages timedMessages_;
 };
 
@@ -156,9 +157,9 @@ TEST_F(ScriptInterpreterTest, WrongMaskShowsTheTimedMessageAndTheScriptGoesOn) {
 }
 
 TEST_F(ScriptInterpreterTest, VariablesAreExpandedBeforeTheLineRuns) {
-    StoreVariable(core_, "R", "dir", folder_.Path());
+    host_.StoreVariable("R", "dir", folder_.Path());
     testing::MakeTree(folder_.Path(), {"a.tmp"});
-    EXPECT_EQ(Run("RMF %%DIR%%\\a.tmp\r\nECHO %%USER%%"), "[INFO][R]" + CurrentUserName() + "\r\n");
+    EXPECT_EQ(Run("RMF %%DIR%%\\a.tmp\r\nECHO %%USER%%"), "[INFO][R]" + host_.UserName() + "\r\n");
     EXPECT_FALSE(FileExists(folder_ / "a.tmp"));
 }
 

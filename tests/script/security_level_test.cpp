@@ -1,4 +1,5 @@
 // The security level of Security.zcd and the gate in front of script lines.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/script_interpreter.h"
 #include "cleaner/script/security_level.h"
 #include "platform/file_system.h"
@@ -22,17 +23,18 @@ class SecurityLevelTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
 };
 
 TEST_F(SecurityLevelTest, LevelIsReadAsANumber) {
-    EXPECT_EQ(SecurityLevel(core_), 0);
+    EXPECT_EQ(host_.SecurityLevel(), 0);
     const struct {
         const char* text;
         int level;
     } cases[] = {{"0", 0}, {"5", 5}, {"abc", 0}, {"-1", -1}, {" -7x", -7}, {"", 0}};
     for (const auto& c : cases) {
         SetLevel(c.text);
-        EXPECT_EQ(SecurityLevel(core_), c.level) << c.text;
+        EXPECT_EQ(host_.SecurityLevel(), c.level) << c.text;
     }
 }
 
@@ -55,7 +57,7 @@ TEST_F(SecurityLevelTest, GateLetsLinesThroughUnlessTheLevelIsNegative) {
         }
         WriteFileBytes(folder_ / "victim.txt", "x");
         testing::RecordingUserInterface ui;
-        RunRuleScript(core_, ui, "R", script);
+        RunRuleScript(host_, ui, "R", script);
         const std::string label = c.level ? c.level : "missing";
         if (c.runs) {
             EXPECT_EQ(ui.cleanupLog, "[INFO][R]a\r\n") << label;

@@ -1,4 +1,5 @@
 // Variable references in script lines: "%%USER%%" and the variable store.
+#include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/variables.h"
 #include "cleaner/store/store_paths.h"
 #include "platform/file_system.h"
@@ -18,21 +19,22 @@ class VariablesTest : public ::testing::Test {
 
     testing::TempFolder folder_;
     CleanerCore core_{folder_.Path()};
+    CleanerScriptHost host_{core_};
 };
 
 TEST_F(VariablesTest, UserNameIsTheWindowsUser) {
     wchar_t buffer[256] = {};
     DWORD size = 256;
     ASSERT_TRUE(GetUserNameW(buffer, &size));
-    ASSERT_FALSE(CurrentUserName().empty());
-    EXPECT_EQ(CurrentUserName(), ToGbk(buffer));
+    ASSERT_FALSE(host_.UserName().empty());
+    EXPECT_EQ(host_.UserName(), ToGbk(buffer));
 }
 
 TEST_F(VariablesTest, ExpandsTheFirstReferenceOfALine) {
-    StoreVariable(core_, "R", "p", "C:\\Data");
-    StoreVariable(core_, "R", "loop", "%%p%%");
-    StoreVariable(core_, "Other", "q", "other rule");
-    const std::string user = CurrentUserName();
+    host_.StoreVariable("R", "p", "C:\\Data");
+    host_.StoreVariable("R", "loop", "%%p%%");
+    host_.StoreVariable("Other", "q", "other rule");
+    const std::string user = host_.UserName();
     const struct {
         const char* line;
         std::string expected;
@@ -52,24 +54,24 @@ TEST_F(VariablesTest, ExpandsTheFirstReferenceOfALine) {
         {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ExpandVariables(core_, c.line, "R"), c.expected) << c.line;
+        EXPECT_EQ(ExpandVariables(host_, c.line, "R"), c.expected) << c.line;
     }
 }
 
 TEST_F(VariablesTest, AStoredValueIsSeenByTheNextExpansion) {
-    EXPECT_EQ(ExpandVariables(core_, "ECHO %%v%%", "R"), "ECHO ");
-    StoreVariable(core_, "R", "v", "one");
-    EXPECT_EQ(ExpandVariables(core_, "ECHO %%v%%", "R"), "ECHO one");
-    StoreVariable(core_, "R", "v", "");
-    EXPECT_EQ(ExpandVariables(core_, "ECHO %%v%%", "R"), "ECHO ");
+    EXPECT_EQ(ExpandVariables(host_, "ECHO %%v%%", "R"), "ECHO ");
+    host_.StoreVariable("R", "v", "one");
+    EXPECT_EQ(ExpandVariables(host_, "ECHO %%v%%", "R"), "ECHO one");
+    host_.StoreVariable("R", "v", "");
+    EXPECT_EQ(ExpandVariables(host_, "ECHO %%v%%", "R"), "ECHO ");
     EXPECT_EQ(ReadIniValue(folder_ / "Rules\\Temp\\Vartemp.zct", "R", "v", "missing"), "");
 }
 
 TEST_F(VariablesTest, WithoutTheTempFolderEveryVariableIsEmpty) {
     RemoveEmptyDirectory(core_.PathOf(paths::kTempDir));
-    StoreVariable(core_, "R", "v", "one");
+    host_.StoreVariable("R", "v", "one");
     EXPECT_FALSE(FileExists(core_.PathOf(paths::kVariableStore)));
-    EXPECT_EQ(ExpandVariables(core_, "ECHO [%%v%%]", "R"), "ECHO []");
+    EXPECT_EQ(ExpandVariables(host_, "ECHO [%%v%%]", "R"), "ECHO []");
 }
 
 } // namespace

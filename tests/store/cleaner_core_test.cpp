@@ -124,24 +124,5 @@ TEST_F(CleanerCoreTest, ReadRuleScriptUsesTheDefaultKeyOrTheStoredPassword) {
     EXPECT_EQ(core_.ReadRuleScript("NotRegistered"), "");
 }
 
-TEST(DoubleHashToSpace, ReplacesPairsLeftToRight) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {
-        {"a##b", "a b"},
-        {"a###b", "a #b"},
-        {"a####b", "a  b"},
-        {"##", " "},
-        {"#", "#"},
-        {"", ""},
-        // "\x81##" is one double-byte character followed by "#": no pair starts on its second byte.
-        {"\x81###", "\x81# "},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CleanerCore::DoubleHashToSpace(c.in), c.out) << c.in;
-    }
-}
-
 } // namespace
 } // namespace zc

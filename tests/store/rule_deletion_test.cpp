@@ -3,7 +3,8 @@
 #include "cleaner/store/store_paths.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
-#include "platform/tree_delete.h"
+#include "common/directory_tree_delete.h"
+#include "platform/system_files.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
 
@@ -126,16 +127,16 @@ TEST(DeleteDirectoryTree, RefusesDrivesAndSkipsDotNamedEntries) {
     WriteFileBytes(tree + "\\sub\\a.txt", "a");
     WriteFileBytes(tree + "\\b.txt", "b");
     WriteFileBytes(tree + "\\.keep", "k");
-    DeleteDirectoryTree(tree);
+    DeleteDirectoryTree(SystemFiles(), tree);
     EXPECT_FALSE(FileExists(tree + "\\sub"));
     EXPECT_FALSE(FileExists(tree + "\\b.txt"));
     EXPECT_TRUE(FileExists(tree + "\\.keep")); // not visited, so the folder stays
     DeleteOneFile(tree + "\\.keep");
-    DeleteDirectoryTree("   " + tree);
+    DeleteDirectoryTree(SystemFiles(), "   " + tree);
     EXPECT_FALSE(FileExists(tree));
 
     for (const char* refused : {"", "   ", "Z:", "Z:\\"}) {
-        DeleteDirectoryTree(refused); // must return without touching anything
+        DeleteDirectoryTree(SystemFiles(), refused); // must return without touching anything
     }
     EXPECT_TRUE(IsDirectory(folder.Path()));
 }
