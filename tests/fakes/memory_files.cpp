@@ -118,8 +118,8 @@ bool AddPart(std::vector<std::string> part, bool separatorFollows, bool mayHoldW
         if (part.size() >= 2 && part.back() == "." && part[part.size() - 2] != ".") {
             part.pop_back();
         }
-    } else if (!hasWildcard) {
-        while (!part.empty() && (part.back() == "." || part.back() == " ")) {
+    } else {
+        while (!part.empty() && (part.back() == " " || (part.back() == "." && !hasWildcard))) {
             part.pop_back();
         }
     }

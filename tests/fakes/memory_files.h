@@ -9,7 +9,8 @@
 //   the text before any link is followed, as Windows does.
 // - A part followed by a separator loses one final "." ("a.\b" is "a\b"); the
 //   last part, when no separator follows it, loses all final dots and spaces
-//   ("a.txt. " is "a.txt"). A last part with wildcards is kept as written.
+//   ("a.txt. " is "a.txt"); a last part with wildcards loses only its final
+//   spaces, so that "*." keeps its meaning.
 // - "X:\..." names drive X (any letter); "\..." the root of the current
 //   directory's drive; anything else is relative to the current directory
 //   ("C:\work" until SetCurrentDirectory). Drive-relative "X:name", UNC and

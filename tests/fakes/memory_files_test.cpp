@@ -131,6 +131,8 @@ TEST(MemoryFilesTest, ListingsMatchWildcardsLikeTheDirectorySearch) {
         {"?.txt", {"a.txt", "\xD6\xD0.txt"}},
         {"??", {"..", "\xD6\xD0\xCE\xC4"}},
         {"*.", {".", "..", "lnk", "noext", "\xD6\xD0\xCE\xC4"}},
+        {"*. ", {".", "..", "lnk", "noext", "\xD6\xD0\xCE\xC4"}},
+        {"*.log  ", {"B.LOG", "c.log", "d.log"}},
         {"A*", {"a.txt", "ab.txt"}},
         {"x.*", {"x.y.z"}},
         {"*.z", {"x.y.z"}},
