@@ -7,6 +7,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 
@@ -23,6 +24,9 @@ std::vector<std::string> MemoryListing(MemoryFiles& files, const std::string& pa
 }
 
 TEST(MemoryFilesAgreementTest, ListingsMatchTheDirectorySearch) {
+    if (GetACP() != 936) {
+        GTEST_SKIP() << "Wine creates the tree's Chinese names only under the ANSI code page 936";
+    }
     TempFolder folder;
     MemoryFiles files;
     ASSERT_TRUE(files.AddDirectory(folder.Path()));
