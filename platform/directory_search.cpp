@@ -53,6 +53,9 @@ bool IsLink(const std::string& path) {
 }
 
 bool RemoveLink(const std::string& path) {
+    if (!IsLink(path)) {
+        return false;
+    }
     const std::wstring wide = ToWide(path);
     return RemoveDirectoryW(wide.c_str()) || DeleteFileW(wide.c_str());
 }

@@ -9,7 +9,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(unseal_fuzzer package_fuzzer ini_fuzzer profile_number_fuzzer gbk_text_fuzzer web_headers_fuzzer)
+[ ${#targets[@]} -gt 0 ] || targets=(unseal_fuzzer package_fuzzer ini_fuzzer profile_number_fuzzer gbk_text_fuzzer web_headers_fuzzer
+    script_run_fuzzer)
 
 bash "$root/scripts/build.sh" sanitize >/dev/null
 
@@ -29,7 +30,9 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus"
     log="$work/$target.log"
     echo "fuzz: $target for ${seconds}s"
-    if ! "$root/build/sanitize/fuzz/$target" "$corpus" "$root/fuzz/corpus/$target" \
+    dictionary=()
+    [ -f "$root/fuzz/$target.dict" ] && dictionary=(-dict="$root/fuzz/$target.dict")
+    if ! "$root/build/sanitize/fuzz/$target" "$corpus" "$root/fuzz/corpus/$target" "${dictionary[@]}" \
         -max_total_time="$seconds" -max_len="$(max_len_of "$target")" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/findings/$target-" >"$log" 2>&1; then
         status=1

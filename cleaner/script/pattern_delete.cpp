@@ -43,6 +43,10 @@ int DeleteMatchingFiles(FileOperations& files, UserInterface& ui, const std::str
     if (EndsInCutCharacter(directory)) {
         return count;
     }
+    // An empty field would make the search start at the root of the current drive.
+    if (directory.empty()) {
+        return count;
+    }
     const bool endsInBackslash = !directory.empty() && directory.back() == '\\' &&
                                  !EndsInCutCharacter(directory.substr(0, directory.size() - 1));
     return DeleteInTree(files, endsInBackslash ? directory : directory + "\\", mask, recurse, count);

@@ -318,6 +318,20 @@ bool MemoryFiles::Locate(const std::string& path, Located& found) {
     return true;
 }
 
+std::optional<Resolution> MemoryFiles::ResolveDirectory(const std::string& path) {
+    const std::optional<ParsedPath> parsed = ParsePath(path, currentDirectory_, false);
+    if (!parsed) {
+        return std::nullopt;
+    }
+    Resolution resolution;
+    int hops = 0;
+    if (!Walk(parsed->drive, parsed->parts, parsed->parts.size(), false, resolution.canonical,
+              resolution.linksCrossed, hops)) {
+        return std::nullopt;
+    }
+    return resolution;
+}
+
 MemoryFiles::Node* MemoryFiles::AddEntry(const std::string& path, Kind kind) {
     const std::optional<ParsedPath> parsed = ParsePath(path, currentDirectory_, false);
     if (!parsed || (parsed->endsInSeparator && kind != Kind::Directory)) {

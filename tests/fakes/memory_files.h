@@ -46,10 +46,18 @@
 #include "common/file_operations.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zc::testing {
+
+// Where a path leads: the canonical path of the directory it reaches ("C:\"
+// for a drive root) and the canonical paths of the links followed on the way.
+struct Resolution {
+    std::string canonical;
+    std::vector<std::string> linksCrossed;
+};
 
 struct Removal {
     enum class Kind { File, Directory, Link };
@@ -77,6 +85,9 @@ class MemoryFiles : public FileOperations {
     // An absolute path; false for anything else.
     bool SetCurrentDirectory(const std::string& path);
 
+    // The directory that a listing of path\* looks into: links in every part
+    // followed, the last one too; nothing when no directory is there.
+    std::optional<Resolution> ResolveDirectory(const std::string& path);
     // The canonical path of every entry ("C:\" for a drive root), sorted.
     std::vector<std::string> Paths() const;
     // Every successful removal, oldest first.

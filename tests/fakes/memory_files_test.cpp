@@ -264,6 +264,33 @@ TEST_F(LinkTree, LinksBeforeTheLastPartAreFollowedAndRecorded) {
     EXPECT_TRUE(files.ListMatches("C:\\w\\loop\\*").empty());
 }
 
+TEST_F(LinkTree, ADirectoryResolvesThroughEveryLink) {
+    struct Case {
+        std::string path;
+        std::string canonical; // "" when no directory is there
+        std::vector<std::string> links;
+    };
+    const Case cases[] = {
+        {"C:\\w\\lnk", "C:\\data", {"C:\\w\\lnk"}},
+        {"C:\\w\\LNK2\\inner\\", "C:\\data\\inner", {"C:\\w\\lnk2", "C:\\w\\lnk"}},
+        {"c:/", "C:\\", {}},
+        {"C:\\w", "C:\\w", {}},
+        {"C:\\w\\f.txt", "", {}},
+        {"C:\\w\\dangling", "", {}},
+        {"C:\\w\\tofile", "", {}},
+        {"E:\\", "", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::optional<Resolution> resolved = files.ResolveDirectory(c.path);
+        ASSERT_EQ(resolved.has_value(), !c.canonical.empty());
+        if (resolved) {
+            EXPECT_EQ(resolved->canonical, c.canonical);
+            EXPECT_EQ(resolved->linksCrossed, c.links);
+        }
+    }
+}
+
 TEST_F(LinkTree, TheLastPartIsNeverFollowed) {
     EXPECT_TRUE(files.IsLink("C:\\w\\lnk"));
     EXPECT_TRUE(files.IsLink("C:\\w\\lnk\\"));

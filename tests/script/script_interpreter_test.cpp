@@ -16,11 +16,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-std::string Unrecognised(int line) {
-    return "[ERROR]执行规则  R时，有无法识别的脚本命令，请升级软件版本或询问作者，此位于脚本行：" +
-           std::to_string(line) + "\r\n";
-}
-
 std::string FileError(int line) {
     return "[ERROR]执行规则  R时，针对文件的处理发生了异常回调，此位于脚本行：" + std::to_string(line) +
            "\r\n";
@@ -48,40 +43,6 @@ class ScriptInterpreterTest : public ::testing::Test {
     CleanerScriptHost host_{core_};
     testing::Messages timedMessages_;
 };
-
-TEST_F(ScriptInterpreterTest, ClassifiesLinesByTheirKeyword) {
-    const struct {
-        const char* script;
-        std::string log;
-    } cases[] = {
-        {"ECHO a\r\n\r\nFOO\r\n", "[INFO][R]a\r\n" + Unrecognised(3)},
-        {"ECHO ", "[INFO][R]\r\n"},
-        {"ECHO  two  blanks ##", "[INFO][R] two  blanks ##\r\n"},
-        {"ECHO", Unrecognised(1)},
-        {"echo x", Unrecognised(1)},
-        {" ECHO x", Unrecognised(1)},
-        {"Echo x\r\nRMF\r\nRMRX", Unrecognised(1) + Unrecognised(2) + Unrecognised(3)},
-        {"   ", Unrecognised(1)},
-        {" // note", Unrecognised(1)},
-        {"//note\r\n////\r\n//", ""},
-        {"\r\n\r\nECHO third", "[INFO][R]third\r\n"},
-        {"ECHO a\nECHO b\nFOO", "[INFO][R]a\nECHO b\nFOO\r\n"},
-        {"ECHO a\rb", "[INFO][R]a\rb\r\n"},
-        {"", ""},
-        {"GETREG v", Unrecognised(1)},
-        {"GETREG v CURRENT_USER", Unrecognised(1)},
-        {"GETREG v CURRENT_USER ", Unrecognised(1)},
-        {"GETREG v NOWHERE x\\y", ""},
-        {"GETREG v current_user x\\y", ""},
-        {"RML @", Unrecognised(1)},
-        {"RML @ *.log", Unrecognised(1)},
-        {"RML @ *.log yes", ""},
-        {"RML @ *.log True extra words\r\nECHO next", "[INFO][R]next\r\n"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Run(InFolder(c.script)), c.log) << c.script;
-    }
-}
 
 TEST_F(ScriptInterpreterTest, DeletesFilesAndReportsTheOnesThatStay) {
     const struct {
