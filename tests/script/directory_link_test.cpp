@@ -1,11 +1,13 @@
 // Directory links inside trees given to RMR and to a recursive RML: the link's
 // target is never touched. Wine cannot make links itself, so a setup step
 // builds the trees with Linux symbolic links and names their folder in
-// ZC_LINK_FIXTURE (a Linux path). Wine cannot remove such a link either, so
-// whether the link itself goes is left to a real Windows.
+// ZC_LINK_FIXTURE (a Linux path). Wine cannot remove such a link either; that
+// the link itself goes is checked on the in-memory machine of the script line
+// tests.
 #include "cleaner/script/cleaner_script_host.h"
 #include "cleaner/script/script_interpreter.h"
 #include "platform/directory_search.h"
+#include "platform/file_system.h"
 #include "tests/script/file_tree.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
@@ -63,6 +65,15 @@ TEST_F(DirectoryLinkTest, RecursiveMaskDeleteDoesNotEnterTheLink) {
     EXPECT_EQ(TargetFiles(Case("rml")), (Names{"target\\keep.txt", "target\\inner\\deep.txt"}));
     EXPECT_EQ(testing::Existing(Case("rml"), {"tree\\a.txt", "tree\\sub\\b.txt", "tree\\sub\\link"}),
               Names{"tree\\sub\\link"});
+}
+
+TEST_F(DirectoryLinkTest, RemovingALinkLeavesPlainEntriesAlone) {
+    ASSERT_TRUE(CreateOneDirectory(folder_ / "empty"));
+    ASSERT_TRUE(WriteFileBytes(folder_ / "file.txt", "x"));
+    EXPECT_FALSE(RemoveLink(folder_ / "empty"));
+    EXPECT_FALSE(RemoveLink(folder_ / "file.txt"));
+    EXPECT_TRUE(IsDirectory(folder_ / "empty"));
+    EXPECT_TRUE(FileExists(folder_ / "file.txt"));
 }
 
 } // namespace
