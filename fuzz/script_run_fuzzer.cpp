@@ -8,6 +8,8 @@
 //   recursion);
 // - any other line removes nothing;
 // and nothing below a named directory is reached through a directory link.
+// Then the whole script runs at once on a fresh machine and must remove
+// exactly the same, in the same order.
 #include "cleaner/script/script_interpreter.h"
 #include "cleaner/script/variables.h"
 #include "common/gbk_text.h"
@@ -133,6 +135,14 @@ class LineLicence {
     std::vector<std::string> namedLinks_;
 };
 
+bool SameRemovals(const std::vector<Removal>& one, const std::vector<Removal>& other) {
+    return std::equal(one.begin(), one.end(), other.begin(), other.end(),
+                      [](const Removal& a, const Removal& b) {
+                          return a.requested == b.requested && a.removed == b.removed && a.kind == b.kind &&
+                                 a.linksCrossed == b.linksCrossed;
+                      });
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -149,5 +159,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(licence.Allows(removals[i]));
         }
     }
+
+    MemoryScriptHost wholeRun;
+    BuildMachine(wholeRun);
+    zc::RunRuleScript(wholeRun, ui, "R", script);
+    FUZZ_CHECK(SameRemovals(wholeRun.files.Removals(), host.files.Removals()));
     return 0;
 }
