@@ -39,15 +39,12 @@ int DeleteMatchingFiles(FileOperations& files, UserInterface& ui, const std::str
     }
     // A cut-off last character would swallow the "\" joined to it, and a last
     // "\" byte may be the second byte of a character: either way the search
-    // would reach names beside the directory instead of inside it.
-    if (EndsInCutCharacter(directory)) {
+    // would reach names beside the directory instead of inside it. An empty
+    // directory would start the search at the root of the current drive.
+    if (directory.empty() || EndsInCutCharacter(directory)) {
         return count;
     }
-    // An empty field would make the search start at the root of the current drive.
-    if (directory.empty()) {
-        return count;
-    }
-    const bool endsInBackslash = !directory.empty() && directory.back() == '\\' &&
+    const bool endsInBackslash = directory.back() == '\\' &&
                                  !EndsInCutCharacter(directory.substr(0, directory.size() - 1));
     return DeleteInTree(files, endsInBackslash ? directory : directory + "\\", mask, recurse, count);
 }
